@@ -19,8 +19,12 @@ inline constexpr int kSide = 9;
 inline constexpr int kComputer = 3;
 
 // Row and column (both 1..9) of cell n (1..81), counted from the top left.
-constexpr int rowOf(int n) { return (n - 1) / kSide + 1; }
-constexpr int columnOf(int n) { return (n - 1) % kSide + 1; }
+constexpr int rowOf(int n) {
+    return (n - 1) / kSide + 1;
+}
+constexpr int columnOf(int n) {
+    return (n - 1) % kSide + 1;
+}
 
 // The whole state of one main window. Arrays are 1-based like the game counts them:
 // slot 0 is never used.

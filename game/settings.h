@@ -8,13 +8,13 @@ namespace game {
 
 // What the options dialog hands to Change_setting, read off its controls.
 struct OptionValues {
-    bool mode1Blue = true;      // "Vs Player" shows the selected colour
-    bool mode2Blue = false;     // "Vs Computer" shows the selected colour
-    std::string name1;          // UTF-8, as typed
+    bool mode1Blue = true;   // "Vs Player" shows the selected colour
+    bool mode2Blue = false;  // "Vs Computer" shows the selected colour
+    std::string name1;       // UTF-8, as typed
     std::string name2;
-    bool soundOn = true;        // "ON" is selected
-    bool untilFull = true;      // "Until All box filled" is checked
-    std::string targetText;     // the score target box, as typed
+    bool soundOn = true;     // "ON" is selected
+    bool untilFull = true;   // "Until All box filled" is checked
+    std::string targetText;  // the score target box, as typed
 };
 
 // The number a text starts with: blanks, tabs and line feeds are skipped wherever they
