@@ -1,0 +1,31 @@
+# SPDX-License-Identifier: MIT
+# The generator's code as a library, shared by the assetgen program and by the asset tests,
+# which regenerate everything and compare it with the committed files.
+if(TARGET trilet_assetgen_core)
+    return()
+endif()
+
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui)
+find_package(GIF REQUIRED)
+
+set(ASSETGEN_DIR ${CMAKE_CURRENT_LIST_DIR})
+add_library(trilet_assetgen_core STATIC
+    ${ASSETGEN_DIR}/about_art.cpp
+    ${ASSETGEN_DIR}/asset_set.cpp
+    ${ASSETGEN_DIR}/board_art.cpp
+    ${ASSETGEN_DIR}/bmp_writer.cpp
+    ${ASSETGEN_DIR}/button_art.cpp
+    ${ASSETGEN_DIR}/fonts.cpp
+    ${ASSETGEN_DIR}/gif_writer.cpp
+    ${ASSETGEN_DIR}/ico_writer.cpp
+    ${ASSETGEN_DIR}/icon_art.cpp
+    ${ASSETGEN_DIR}/options_art.cpp
+    ${ASSETGEN_DIR}/paint_util.cpp
+    ${ASSETGEN_DIR}/portrait.cpp
+    ${ASSETGEN_DIR}/quantizer.cpp
+    ${ASSETGEN_DIR}/result_art.cpp
+    ${ASSETGEN_DIR}/sound_synth.cpp
+    ${ASSETGEN_DIR}/wav_writer.cpp
+)
+target_include_directories(trilet_assetgen_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(trilet_assetgen_core PUBLIC Qt6::Gui PRIVATE GIF::GIF)

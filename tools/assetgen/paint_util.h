@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+
+namespace assetgen {
+
+// A blank picture of the given size, premultiplied ARGB so that soft shadows and glows blend.
+QImage canvas(int width, int height, const QColor &fill);
+
+// A painter with anti-aliasing for shapes and smooth scaling for images.
+void prepare(QPainter &p);
+
+// The outline of a text as a path, its baseline starting at (x, baseline).
+QPainterPath textPath(const QFont &font, const QString &text, qreal x, qreal baseline);
+
+// The same, centred horizontally on centreX.
+QPainterPath textPathCentred(const QFont &font, const QString &text, qreal centreX, qreal baseline);
+
+// The same, ending at rightX.
+QPainterPath textPathRight(const QFont &font, const QString &text, qreal rightX, qreal baseline);
+
+// Largest whole pixel size, at most maxSize, at which the text fits in width.
+int fittingPixelSize(QFont font, const QString &text, qreal width, int maxSize);
+
+// Paints a soft shadow of a shape: the shape in colour, blurred by radius pixels and
+// shifted by offset.
+void paintShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int radius,
+                 const QColor &colour);
+
+// Paints a soft glow around a shape: like paintShadow without the offset, drawn spread.
+void paintGlow(QPainter &p, const QPainterPath &shape, int radius, const QColor &colour);
+
+// Fills a path and strokes its outline, the outline drawn first so that the fill stays whole.
+void fillOutlined(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &outline,
+                  qreal outlineWidth);
+
+// Blurs an image in place with three box passes, a close match to a Gaussian.
+void blur(QImage &image, int radius);
+
+// Shrinks an image by a whole factor, each pixel the plain average of a factor x factor block.
+// Used to paint small pictures at a larger size first.
+QImage downsample(const QImage &image, int factor);
+
+// Linear interpolation between two colours, t from 0 to 1.
+QColor mix(const QColor &a, const QColor &b, qreal t);
+
+}  // namespace assetgen
