@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: MIT
+#include "ui/options/form2.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+
+#include "ui/options/mode_label.h"
+#include "ui/options/whole_character_validator.h"
+#include "ui/options/wrapped_check_box.h"
+
+namespace {
+
+const QColor kSelectedMode(0, 0, 255);
+const QColor kOtherMode(192, 192, 192);
+const QColor kWhite(255, 255, 255);
+constexpr int kNameLength = 13;
+constexpr int kTargetLength = 2;
+
+// "MS Sans Serif" 8.25 pt; Liberation Sans stands in where it is missing.
+QFont dialogFont(bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+void paintWhite(QWidget *widget) {
+    setColour(widget, QPalette::Window, kWhite);
+    widget->setBackgroundRole(QPalette::Window);  // buttons fill with their button colour
+    widget->setAutoFillBackground(true);
+}
+
+QLineEdit *textBox(QWidget *parent, const char *name, int maxLength, const QRect &geometry,
+                   const QString &toolTip) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(maxLength);
+    box->setValidator(new ui::WholeCharacterValidator(box));
+    box->setGeometry(geometry);
+    box->setToolTip(toolTip);
+    return box;
+}
+
+// The refusal of a score target below 1. The box belongs to the dialog, which can be destroyed
+// while the box waits (closing the main window takes it along); the guarded pointer knows.
+void showRangeMessage(QWidget *dialog) {
+    QPointer<QMessageBox> box = new QMessageBox(
+        QMessageBox::Critical, QStringLiteral("Where's your brain ??"),
+        QStringLiteral("The range is 1 to >1, stupid people can't play this game !!"),
+        QMessageBox::Ok, dialog);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->exec();
+    delete box;
+}
+
+}  // namespace
+
+Form2::Form2()
+    : m_background(QStringLiteral(":/pictures/options_background.gif")),
+      m_rangeMessage(&showRangeMessage) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(QStringLiteral("Options"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/options.ico")));
+    setFixedSize(343, 229);
+    setFont(dialogFont(false));
+    paintWhite(this);
+
+    createControls();
+    setTabChain();
+    m_command1->setFocus();
+}
+
+void Form2::createControls() {
+    const QString modeText[3] = {{}, QStringLiteral("Vs Player"), QStringLiteral("Vs Computer")};
+    const QString modeTip[3] = {
+        {}, QStringLiteral("Play against your friend"), QStringLiteral("Play with machine")};
+    const QPoint modeAt[3] = {{}, {144, 72}, {208, 72}};
+    for (int i = 1; i <= 2; ++i) {
+        auto *label = new ui::ModeLabel(modeText[i], this);
+        label->setObjectName(QStringLiteral("mode1_%1").arg(i));
+        label->setFont(dialogFont(true));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setToolTip(modeTip[i]);
+        label->move(modeAt[i]);
+        label->adjustSize();
+        connect(label, &ui::ModeLabel::clicked, this, [this, i] { selectMode(i); });
+        m_mode1[i] = label;
+    }
+    // "Vs Player" lets the background picture show through; "Vs Computer" is opaque white.
+    paintWhite(m_mode1[2]);
+    selectMode(1);
+
+    m_text2 =
+        textBox(this, "Text2", kTargetLength, {216, 93, 25, 19}, QStringLiteral("Limit to win"));
+    m_text2->setText(QStringLiteral("20"));
+    m_text2->setEnabled(false);
+
+    m_check2 = new ui::WrappedCheckBox(QStringLiteral("Until All box filled"), this);
+    m_check2->setObjectName(QStringLiteral("Check2"));
+    m_check2->setGeometry(248, 88, 81, 33);
+    m_check2->setToolTip(QStringLiteral("You can win if all the box is filled"));
+    m_check2->setChecked(true);
+    paintWhite(m_check2);
+    connect(m_check2, &QCheckBox::toggled, m_text2,
+            [this](bool checked) { m_text2->setEnabled(!checked); });
+
+    const QString nameText[3] = {
+        {}, QStringLiteral("Lorna Quillet"), QStringLiteral("Ruth Penhallo")};
+    const QColor nameColour[3] = {{}, QColor(0, 0, 255), QColor(255, 0, 0)};
+    for (int i = 1; i <= 2; ++i) {
+        QLineEdit *box =
+            textBox(this, i == 1 ? "Text1_1" : "Text1_2", kNameLength, {120, 88 + 24 * i, 89, 19},
+                    QStringLiteral("Stupid people %1").arg(i));
+        box->setFont(dialogFont(true));
+        setColour(box, QPalette::Text, nameColour[i]);
+        box->setText(nameText[i]);
+        m_text1[i] = box;
+    }
+
+    // Sound: two checkable push buttons that exclude each other; the selected one stays
+    // pressed in, and clicking it again keeps it selected.
+    const QString soundText[3] = {{}, QStringLiteral("ON"), QStringLiteral("OFF")};
+    const QString soundTip[3] = {
+        {}, QStringLiteral("Play the sound !!"), QStringLiteral("Fuck the sound !!")};
+    const QRect soundAt[3] = {{}, {144, 160, 25, 17}, {176, 160, 33, 17}};
+    for (int i = 1; i <= 2; ++i) {
+        auto *button = new QPushButton(soundText[i], this);
+        button->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        button->setCheckable(true);
+        button->setAutoExclusive(true);
+        button->setAutoDefault(false);
+        button->setGeometry(soundAt[i]);
+        button->setToolTip(soundTip[i]);
+        setColour(button, QPalette::Button, kWhite);
+        m_option1[i] = button;
+    }
+    m_option1[1]->setChecked(true);
+
+    m_command2 = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_command2->setAutoDefault(false);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setGeometry(216, 200, 57, 25);
+    connect(m_command2, &QPushButton::clicked, this, &QWidget::close);
+
+    m_command1 = new QPushButton(QStringLiteral("&Okey"), this);
+    m_command1->setAutoDefault(false);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(280, 200, 57, 25);
+    connect(m_command1, &QPushButton::clicked, this, &Form2::pressOk);
+}
+
+void Form2::setTabChain() {
+    const QWidget *chain[] = {m_command1,   m_command2,   m_text1[2], m_text1[1],
+                              m_option1[1], m_option1[2], m_text2,    m_check2};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(const_cast<QWidget *>(chain[i - 1]), const_cast<QWidget *>(chain[i]));
+}
+
+void Form2::selectMode(int index) {
+    setColour(m_mode1[index], QPalette::WindowText, kSelectedMode);
+    setColour(m_mode1[index == 1 ? 2 : 1], QPalette::WindowText, kOtherMode);
+}
+
+void Form2::fill(const game::GameState &state) {
+    selectMode(state.game_mode == 2 ? 2 : 1);
+
+    if (state.score_limit == 0) {
+        m_check2->setChecked(true);
+        m_text2->setEnabled(false);
+    } else {
+        m_text2->setEnabled(true);
+        m_check2->setChecked(false);
+        m_text2->setText(QString::number(state.score_limit, 'f', 0));
+    }
+
+    m_text1[1]->setText(QString::fromStdString(state.player_name[1]));
+    m_text1[2]->setText(QString::fromStdString(state.player_name[2]));
+
+    m_option1[state.sound_on ? 1 : 2]->setChecked(true);
+}
+
+game::OptionValues Form2::values() const {
+    game::OptionValues values;
+    values.mode1Blue = m_mode1[1]->palette().color(QPalette::WindowText) == kSelectedMode;
+    values.mode2Blue = m_mode1[2]->palette().color(QPalette::WindowText) == kSelectedMode;
+    values.name1 = m_text1[1]->text().toStdString();
+    values.name2 = m_text1[2]->text().toStdString();
+    values.soundOn = m_option1[1]->isChecked();
+    values.untilFull = m_check2->isChecked();
+    values.targetText = m_text2->text().toStdString();
+    return values;
+}
+
+void Form2::setApplier(Applier applier) {
+    m_applier = std::move(applier);
+}
+
+void Form2::setRangeMessage(RangeMessage message) {
+    m_rangeMessage = std::move(message);
+}
+
+void Form2::pressOk() {
+    const game::OptionValues chosen = values();
+    if (!game::targetAcceptable(chosen)) {
+        // A copy: the message runs a nested event loop, and the dialog may be gone after it.
+        const RangeMessage message = m_rangeMessage;
+        if (message) message(this);
+        return;
+    }
+    if (m_applier) m_applier(chosen);
+    close();
+}
+
+void Form2::keyPressEvent(QKeyEvent *event) {
+    // Escape does nothing, and Enter presses only the focused Okey or Cancel button. No
+    // button of this dialog is a default button (a QDialog would otherwise make one, press it
+    // on Enter from anywhere and draw it highlighted).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        QWidget *focused = focusWidget();
+        if (focused == m_command1 || focused == m_command2)
+            static_cast<QPushButton *>(focused)->click();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Form2::showEvent(QShowEvent *event) {
+    // Mark the focused control from the start, not only after the first Tab (Qt clears this
+    // whenever a window is shown).
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QDialog::showEvent(event);
+}
+
+void Form2::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+bool Form2::focusNextPrevChild(bool next) {
+    // Of the two sound buttons only the selected one is a stop of the Tab key (the arrow keys
+    // move between them). Qt hands that stop to whichever of them last had the focus, so it
+    // is set right before every move.
+    const int selected = m_option1[1]->isChecked() ? 1 : 2;
+    m_option1[selected]->setFocusPolicy(Qt::StrongFocus);
+    m_option1[3 - selected]->setFocusPolicy(Qt::ClickFocus);
+    return QDialog::focusNextPrevChild(next);
+}

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLabel>
+
+namespace ui {
+
+// A label that reports a click of the left mouse button: the press and the release both over it.
+class ModeLabel final : public QLabel {
+    Q_OBJECT
+public:
+    explicit ModeLabel(const QString &text, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+}  // namespace ui
