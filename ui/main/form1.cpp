@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include "sound/sound.h"
+#include "ui/about/frm_about.h"
+#include "ui/common/window_placement.h"
+#include "ui/main/board_cell.h"
+#include "ui/main/button_feedback.h"
+#include "ui/main/image_button.h"
+#include "ui/main/line_overlay.h"
+#include "ui/main/reset_question.h"
+#include "ui/main/twips.h"
+#include "ui/options/form2.h"
+#include "ui/options/options_opening.h"
+#include "ui/result/form3.h"
+
+namespace {
+
+constexpr int kClientWidth = 530;   // 7950 twips
+constexpr int kClientHeight = 392;  // 5880 twips
+
+// The pictures' names in the resources for tombol(0), tombol(1) and tombol(2).
+constexpr std::array<const char *, 3> kButtonPictures = {"start", "options", "about"};
+
+QPixmap buttonPicture(int i, const char *look) {
+    return QPixmap(QStringLiteral(":/pictures/button_%1_%2.gif")
+                       .arg(QLatin1String(kButtonPictures[i]), QLatin1String(look)));
+}
+
+}  // namespace
+
+Form1::Form1()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      m_askReset(ui::askResetGame),
+      m_playSound(sound::Play_sound),
+      m_warmUpSound(sound::warmUp),
+      m_game(*this, m_random) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Trilet 1.0 - Kovlane 2003"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/trilet.ico")));
+    setFixedSize(kClientWidth, kClientHeight);
+    setFocusPolicy(Qt::NoFocus);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    // Moves over the bare surface reset the buttons' highlight. Cells and labels neither
+    // track the pointer nor pass their mouse input on, so moves over them never arrive here.
+    setMouseTracking(true);
+
+    m_background = QPixmap(QStringLiteral(":/pictures/background.bmp"));
+    PIC[1] = QPixmap(QStringLiteral(":/pictures/letter_s.bmp"));
+    PIC[2] = QPixmap(QStringLiteral(":/pictures/letter_o.bmp"));
+
+    m_Timer2 = new QTimer(this);
+    m_Timer2->setObjectName(QStringLiteral("Timer2"));
+    m_Timer2->setInterval(500);
+    connect(m_Timer2, &QTimer::timeout, this, [this] { m_game.Computer_move(); });
+    m_Timer1 = new QTimer(this);
+    m_Timer1->setObjectName(QStringLiteral("Timer1"));
+    m_Timer1->setInterval(1000);
+    connect(m_Timer1, &QTimer::timeout, this, [this] { m_game.Clock_tick(); });
+
+    buildLabels();
+    buildBoard();
+    buildButtons();
+    m_lines = new ui::LineOverlay(this);
+    m_lines->setGeometry(rect());
+    m_lines->raise();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    m_game.Load();
+}
+
+Form1::~Form1() {
+    // The secondary windows have no owner; they go with the main window.
+    delete m_result;
+    delete m_about;
+    delete m_options;
+}
+
+void Form1::setSoundOutput(PlaySound play, WarmUpSound warmUp) {
+    m_playSound = std::move(play);
+    m_warmUpSound = std::move(warmUp);
+}
+
+void Form1::buildLabels() {
+    m_timelbl = addLabel("timelbl", QStringLiteral("00:00:00"), ui::fromTwips(6720, 5520), 12);
+    m_timelbl->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    QPalette blue = m_timelbl->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    m_timelbl->setPalette(blue);
+    m_timelbl->adjustSize();
+
+    m_giliranlbl =
+        addLabel("giliranlbl", QStringLiteral("None/Tuyul"), ui::fromTwips(3360, 5520), 13.5);
+    for (int slot = 1; slot <= 2; ++slot) {
+        const int top = slot == 1 ? 4080 : 4320;
+        m_Scorelbl[slot] = addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2", QStringLiteral("00"),
+                                    ui::fromTwips(6960, top), 9.75);
+        m_namalbl[slot] =
+            addLabel(slot == 1 ? "namalbl1" : "namalbl2", QStringLiteral("Player %1:").arg(slot),
+                     ui::fromTwips(5640, top), 8.25);
+    }
+}
+
+QLabel *Form1::addLabel(const char *name, const QString &text, QPoint position, qreal pointSize) {
+    auto *label = new QLabel(this);
+    label->setObjectName(QLatin1String(name));
+    // Names are whatever the players typed: never markup, never mnemonics.
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::NoTextInteraction);
+    label->setFocusPolicy(Qt::NoFocus);
+    // A drag begun on a label stays with the label and never counts as a surface move.
+    label->setAttribute(Qt::WA_NoMousePropagation);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    label->setFont(font);
+    label->move(position);
+    label->setText(text);
+    label->adjustSize();
+    return label;
+}
+
+void Form1::setLabelText(QLabel *label, const std::string &text) {
+    label->setText(QString::fromStdString(text));
+    label->adjustSize();
+}
+
+void Form1::buildBoard() {
+    for (int n = 1; n <= game::kCells; ++n) {
+        auto *cell = new ui::BoardCell(n, this);
+        cell->setGeometry(QRect(ui::cellPosition(n), QSize(ui::kCellSize, ui::kCellSize)));
+        connect(cell, &ui::BoardCell::released, this, [this](int index, Qt::MouseButton button) {
+            switch (button) {
+                case Qt::LeftButton:
+                    m_game.Release_on_cell(index, game::MouseButton::Left);
+                    break;
+                case Qt::RightButton:
+                    m_game.Release_on_cell(index, game::MouseButton::Right);
+                    break;
+                case Qt::MiddleButton:
+                    m_game.Release_on_cell(index, game::MouseButton::Middle);
+                    break;
+                default:
+                    break;
+            }
+        });
+        m_box[n] = cell;
+    }
+}
+
+void Form1::buildButtons() {
+    static const std::array<QString, 3> kToolTips = {QStringLiteral("Prepare your brain !!"),
+                                                     QStringLiteral("Edit the configuration.."),
+                                                     QStringLiteral("Who make me ??")};
+    std::array<ui::ButtonLooks, 3> looks;
+    for (int i = 0; i < 3; ++i) {
+        looks[i] = {buttonPicture(i, "normal"), buttonPicture(i, "hover"),
+                    buttonPicture(i, "pressed")};
+        auto *button = new ui::ImageButton(i, this);
+        button->setGeometry(ui::fromTwips(5520, 1440 + 720 * i, 2250, 675));
+        button->setToolTip(kToolTips[i]);
+        m_tombol[i] = button;
+    }
+    m_feedback = std::make_unique<ui::ButtonFeedback>(m_tombol, looks);
+    for (ui::ImageButton *button : m_tombol) {
+        connect(button, &ui::ImageButton::pointerMoved, this,
+                [this](int i) { m_feedback->pointerOverButton(i); });
+        connect(button, &ui::ImageButton::pressed, this,
+                [this](int i) { m_feedback->pressOnButton(i); });
+        connect(button, &ui::ImageButton::released, this,
+                [this](int i) { m_feedback->releaseAfterPress(i); });
+        connect(button, &ui::ImageButton::clicked, this, &Form1::tombolClick);
+    }
+}
+
+void Form1::tombolClick(int i) {
+    switch (i) {
+        case 0:
+            if (m_game.state().game_over || m_askReset(this)) m_game.New_game();
+            break;
+        case 1:
+            ui::openOptionsDialog(m_options, this, m_game);
+            break;
+        case 2:
+            if (!m_about) m_about = new frmAbout;
+            ui::showCentredOver(m_about, this);
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+    if (!m_firstFramePainted) {
+        m_firstFramePainted = true;
+        // Opening the sound output takes a moment: not before the board is on screen.
+        QTimer::singleShot(0, this, [this] {
+            if (m_warmUpSound) m_warmUpSound();
+        });
+    }
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event) {
+    event->accept();
+    m_feedback->pointerOverSurface();
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    for (QWidget *window :
+         {static_cast<QWidget *>(m_result.data()), static_cast<QWidget *>(m_about.data()),
+          static_cast<QWidget *>(m_options.data())}) {
+        if (window) window->close();
+    }
+    event->accept();
+    qApp->quit();
+}
+
+void Form1::showCell(int cell, int letter) {
+    m_box[cell]->setPicture(letter == game::kS || letter == game::kO ? PIC[letter] : QPixmap());
+}
+
+void Form1::setScoreLabel(int slot, const std::string &text) {
+    setLabelText(m_Scorelbl[slot], text);
+}
+
+void Form1::setNameLabel(int slot, const std::string &text) {
+    setLabelText(m_namalbl[slot], text);
+}
+
+void Form1::setTurnLabel(const std::string &text) {
+    setLabelText(m_giliranlbl, text);
+}
+
+void Form1::setClockLabel(const std::string &text) {
+    setLabelText(m_timelbl, text);
+}
+
+void Form1::strikeLine(int firstCell, int lastCell) {
+    // From the centre of the first cell to the centre of the last: 262.5 twips in.
+    const QPointF toCentre(262.5 / 15, 262.5 / 15);
+    m_lines->addLine(QLineF(QPointF(m_box[firstCell]->pos()) + toCentre,
+                            QPointF(m_box[lastCell]->pos()) + toCentre));
+}
+
+void Form1::eraseLines() {
+    m_lines->clear();
+}
+
+void Form1::setClockTimer(bool enabled) {
+    if (enabled)
+        m_Timer1->start();
+    else
+        m_Timer1->stop();
+}
+
+void Form1::setComputerTimer(bool enabled) {
+    if (enabled)
+        m_Timer2->start();
+    else
+        m_Timer2->stop();
+}
+
+void Form1::playSound(int sound) {
+    if (m_playSound) m_playSound(sound);
+}
+
+void Form1::fillResult(const std::string &name, game::ResultPicture picture) {
+    if (!m_result) m_result = new Form3;
+    m_result->fill(QString::fromStdString(name), picture);
+}
+
+void Form1::showResult() {
+    if (m_result) ui::showCentredOver(m_result, this);
+}

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "game/game.h"
+#include "game/game_view.h"
+#include "game/random_source.h"
+
+class QLabel;
+class QTimer;
+class Form3;
+class frmAbout;
+class Form2;
+
+namespace ui {
+class BoardCell;
+class ButtonFeedback;
+class ImageButton;
+class LineOverlay;
+}  // namespace ui
+
+// The main window: the board, the three command buttons, the player panel, the turn
+// label and the clock. It owns the game and shows everything the game reports; the
+// result window, the About box and the options dialog open from here, one of each.
+class Form1 final : public QWidget, private game::GameView {
+    Q_OBJECT
+
+public:
+    // Asked before a running game is thrown away; true lets the new game start.
+    using AskReset = std::function<bool(QWidget *mainWindow)>;
+    // Starts sound n (1..3).
+    using PlaySound = std::function<void(int sound)>;
+    // Opens the sound output; run once, after the window's first frame is on screen.
+    using WarmUpSound = std::function<void()>;
+
+    Form1();
+    ~Form1() override;
+
+    game::Game &game() { return m_game; }
+
+    void setAskReset(AskReset ask) { m_askReset = std::move(ask); }
+    void setSoundOutput(PlaySound play, WarmUpSound warmUp);
+
+    ui::BoardCell *box(int n) const { return m_box[n]; }
+    ui::ImageButton *tombol(int i) const { return m_tombol[i]; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildBoard();
+    void buildButtons();
+    void buildLabels();
+    QLabel *addLabel(const char *name, const QString &text, QPoint position, qreal pointSize);
+    static void setLabelText(QLabel *label, const std::string &text);
+    void tombolClick(int i);
+
+    // game::GameView
+    void showCell(int cell, int letter) override;
+    void setScoreLabel(int slot, const std::string &text) override;
+    void setNameLabel(int slot, const std::string &text) override;
+    void setTurnLabel(const std::string &text) override;
+    void setClockLabel(const std::string &text) override;
+    void strikeLine(int firstCell, int lastCell) override;
+    void eraseLines() override;
+    void setClockTimer(bool enabled) override;
+    void setComputerTimer(bool enabled) override;
+    void playSound(int sound) override;
+    void fillResult(const std::string &name, game::ResultPicture picture) override;
+    void showResult() override;
+
+    QPixmap m_background;
+    std::array<QPixmap, 3> PIC;  // 1: the S picture, 2: the O picture
+
+    std::array<ui::BoardCell *, game::kCells + 1> m_box{};  // 1..81
+    std::array<ui::ImageButton *, 3> m_tombol{};
+    std::array<QLabel *, 3> m_namalbl{};   // 1..2
+    std::array<QLabel *, 3> m_Scorelbl{};  // 1..2
+    QLabel *m_giliranlbl = nullptr;
+    QLabel *m_timelbl = nullptr;
+    ui::LineOverlay *m_lines = nullptr;
+    QTimer *m_Timer1 = nullptr;
+    QTimer *m_Timer2 = nullptr;
+    std::unique_ptr<ui::ButtonFeedback> m_feedback;
+
+    QPointer<Form3> m_result;
+    QPointer<frmAbout> m_about;
+    QPointer<Form2> m_options;
+
+    AskReset m_askReset;
+    PlaySound m_playSound;
+    WarmUpSound m_warmUpSound;
+    bool m_firstFramePainted = false;
+
+    game::ClockRandom m_random;
+    game::Game m_game;
+};
