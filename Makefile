@@ -30,6 +30,11 @@ bench: setup
 	cmake --build $(BUILD_RELEASE) -j $(JOBS)
 	./bench/run $(BUILD_RELEASE)
 
+# A Debian package of the Release build: $(BUILD_RELEASE)/trilet_<version>_<arch>.deb
+package: setup
+	cmake -S . -B $(BUILD_RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_TESTS=OFF
+	cmake --build $(BUILD_RELEASE) --target package -j $(JOBS)
+
 assets: setup
 	cmake -S . -B $(BUILD_ASSETS) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_ASSETGEN=ON -DTRILET_BUILD_TESTS=OFF
 	cmake --build $(BUILD_ASSETS) --target assetgen -j $(JOBS)

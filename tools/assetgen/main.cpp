@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "tools/assetgen/asset_set.h"
+#include "tools/assetgen/desktop_icons.h"
 
 int main(int argc, char **argv) {
     // Painting needs fonts but no screen; the offscreen platform works everywhere.
@@ -17,7 +18,8 @@ int main(int argc, char **argv) {
         return 2;
     }
     QString error;
-    const QList<assetgen::AssetFile> files = assetgen::generateAssets(&error);
+    const QList<assetgen::AssetFile> files =
+        assetgen::withDesktopIcons(assetgen::generateAssets(&error), &error);
     if (files.isEmpty() || !assetgen::writeAssets(files, args.at(1), &error)) {
         err << "assetgen: " << error << '\n';
         return 1;
