@@ -16,6 +16,7 @@ add_library(trilet_assetgen_core STATIC
     ${ASSETGEN_DIR}/bmp_writer.cpp
     ${ASSETGEN_DIR}/button_art.cpp
     ${ASSETGEN_DIR}/desktop_icons.cpp
+    ${ASSETGEN_DIR}/double_size.cpp
     ${ASSETGEN_DIR}/fonts.cpp
     ${ASSETGEN_DIR}/gif_writer.cpp
     ${ASSETGEN_DIR}/ico_writer.cpp

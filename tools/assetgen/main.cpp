@@ -6,6 +6,7 @@
 
 #include "tools/assetgen/asset_set.h"
 #include "tools/assetgen/desktop_icons.h"
+#include "tools/assetgen/double_size.h"
 
 int main(int argc, char **argv) {
     // Painting needs fonts but no screen; the offscreen platform works everywhere.
@@ -18,8 +19,8 @@ int main(int argc, char **argv) {
         return 2;
     }
     QString error;
-    const QList<assetgen::AssetFile> files =
-        assetgen::withDesktopIcons(assetgen::generateAssets(&error), &error);
+    const QList<assetgen::AssetFile> files = assetgen::withDoubleSizePictures(
+        assetgen::withDesktopIcons(assetgen::generateAssets(&error), &error), &error);
     if (files.isEmpty() || !assetgen::writeAssets(files, args.at(1), &error)) {
         err << "assetgen: " << error << '\n';
         return 1;

@@ -43,10 +43,25 @@ void boxPass(QImage &img, int radius, bool horizontal) {
     }
 }
 
+int g_renderScale = 1;
+
 }  // namespace
 
+RenderScale::RenderScale(int factor) : m_previous(g_renderScale) {
+    g_renderScale = factor;
+}
+
+RenderScale::~RenderScale() {
+    g_renderScale = m_previous;
+}
+
+int RenderScale::current() {
+    return g_renderScale;
+}
+
 QImage canvas(int width, int height, const QColor &fill) {
-    QImage img(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage img(width * g_renderScale, height * g_renderScale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(g_renderScale);
     img.fill(fill);
     return img;
 }
@@ -96,7 +111,9 @@ void paintShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int rad
     const QRectF bounds = shape.boundingRect().adjusted(-3 * radius - 2, -3 * radius - 2,
                                                         3 * radius + 2, 3 * radius + 2);
     const QRect area = bounds.toAlignedRect();
-    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+    const int scale = qMax(1, qRound(p.device()->devicePixelRatio()));
+    QImage layer(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(scale);
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
@@ -104,7 +121,7 @@ void paintShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int rad
         lp.translate(-area.topLeft());
         lp.fillPath(shape, colour);
     }
-    blur(layer, radius);
+    blur(layer, radius * scale);
     p.drawImage(QPointF(area.topLeft()) + offset, layer);
 }
 

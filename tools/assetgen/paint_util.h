@@ -11,7 +11,23 @@
 
 namespace assetgen {
 
+// The scale canvas() paints at: 1, or 2 while a RenderScale(2) lives, for the renderings at
+// twice the pixel size. Painters keep drawing in the picture's own coordinates either way.
+class RenderScale {
+public:
+    explicit RenderScale(int factor);
+    ~RenderScale();
+    RenderScale(const RenderScale &) = delete;
+    RenderScale &operator=(const RenderScale &) = delete;
+
+    static int current();
+
+private:
+    int m_previous;
+};
+
 // A blank picture of the given size, premultiplied ARGB so that soft shadows and glows blend.
+// At a render scale above 1 it has that many times the pixels and that device pixel ratio.
 QImage canvas(int width, int height, const QColor &fill);
 
 // A painter with anti-aliasing for shapes and smooth scaling for images.
@@ -30,7 +46,7 @@ QPainterPath textPathRight(const QFont &font, const QString &text, qreal rightX,
 int fittingPixelSize(QFont font, const QString &text, qreal width, int maxSize);
 
 // Paints a soft shadow of a shape: the shape in colour, blurred by radius pixels and
-// shifted by offset.
+// shifted by offset. On a picture of device pixel ratio 2 the shadow has twice the detail.
 void paintShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int radius,
                  const QColor &colour);
 

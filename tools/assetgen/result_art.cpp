@@ -230,11 +230,12 @@ QImage paintResultLoser() {
     QImage img = canvas(kWidth, h, Qt::white);
     // A red swirl: logarithmic spiral arms turning round a point behind the figure.
     const QPointF centre(125, 175);
-    for (int y = 0; y < h; ++y) {
+    const qreal scale = img.devicePixelRatio();
+    for (int y = 0; y < img.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
-        for (int x = 0; x < kWidth; ++x) {
-            const qreal dx = x - centre.x();
-            const qreal dy = y - centre.y();
+        for (int x = 0; x < img.width(); ++x) {
+            const qreal dx = x / scale - centre.x();
+            const qreal dy = y / scale - centre.y();
             const qreal r = std::sqrt(dx * dx + dy * dy) + 1;
             const qreal arms = std::sin(4 * std::atan2(dy, dx) + 3.2 * std::log(r));
             const qreal t = std::pow(0.5 + 0.5 * arms, 1.6);

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/common/pictures.h"
+
 namespace {
 constexpr QSize kWindowSize(400, 299);
 }
@@ -15,7 +17,13 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kWindowSize);
-    m_picture.load(QStringLiteral(":/pictures/about.bmp"));
+    m_picture = ui::loadPicture(QStringLiteral(":/pictures/about.bmp"), devicePixelRatioF());
+    // The credits are a picture; a screen reader gets its words.
+    setAccessibleName(QStringLiteral("About Trilet 1.0"));
+    setAccessibleDescription(QStringLiteral(
+        "Trilet, version 1.0. A game of S and O for two. Programming, pictures and sounds: "
+        "Kovlane. Thanks for playing, and good luck! Copyright \u00a9 2003 Kovlane. Click "
+        "anywhere to close."));
 }
 
 void frmAbout::paintEvent(QPaintEvent *) {

@@ -13,12 +13,14 @@
 
 #include "sound/sound.h"
 #include "ui/about/frm_about.h"
+#include "ui/common/pictures.h"
 #include "ui/common/window_placement.h"
 #include "ui/main/board_cell.h"
 #include "ui/main/button_feedback.h"
 #include "ui/main/image_button.h"
 #include "ui/main/line_overlay.h"
 #include "ui/main/reset_question.h"
+#include "ui/main/screen_reader.h"
 #include "ui/main/twips.h"
 #include "ui/options/form2.h"
 #include "ui/options/options_opening.h"
@@ -32,9 +34,10 @@ constexpr int kClientHeight = 392;  // 5880 twips
 // The pictures' names in the resources for tombol(0), tombol(1) and tombol(2).
 constexpr std::array<const char *, 3> kButtonPictures = {"start", "options", "about"};
 
-QPixmap buttonPicture(int i, const char *look) {
-    return QPixmap(QStringLiteral(":/pictures/button_%1_%2.gif")
-                       .arg(QLatin1String(kButtonPictures[i]), QLatin1String(look)));
+QPixmap buttonPicture(int i, const char *look, qreal devicePixelRatio) {
+    return ui::loadPicture(QStringLiteral(":/pictures/button_%1_%2.gif")
+                               .arg(QLatin1String(kButtonPictures[i]), QLatin1String(look)),
+                           devicePixelRatio);
 }
 
 }  // namespace
@@ -60,9 +63,11 @@ Form1::Form1()
     // track the pointer nor pass their mouse input on, so moves over them never arrive here.
     setMouseTracking(true);
 
-    m_background = QPixmap(QStringLiteral(":/pictures/background.bmp"));
-    PIC[1] = QPixmap(QStringLiteral(":/pictures/letter_s.bmp"));
-    PIC[2] = QPixmap(QStringLiteral(":/pictures/letter_o.bmp"));
+    ui::installAccessibleControls();
+    const qreal ratio = devicePixelRatioF();
+    m_background = ui::loadPicture(QStringLiteral(":/pictures/background.bmp"), ratio);
+    PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
+    PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
 
     m_Timer2 = new QTimer(this);
     m_Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -78,6 +83,9 @@ Form1::Form1()
     buildButtons();
     m_lines = new ui::LineOverlay(this);
     m_lines->setGeometry(rect());
+    m_lines->setAccessibleDescription(
+        QStringLiteral("The lines struck by the latest scoring move"));
+    eraseLines();
     m_lines->raise();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -108,9 +116,11 @@ void Form1::buildLabels() {
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_timelbl->setPalette(blue);
     m_timelbl->adjustSize();
+    m_timelbl->setAccessibleDescription(QStringLiteral("Time played"));
 
     m_giliranlbl =
         addLabel("giliranlbl", QStringLiteral("None/Tuyul"), ui::fromTwips(3360, 5520), 13.5);
+    m_giliranlbl->setAccessibleDescription(QStringLiteral("Whose turn it is"));
     for (int slot = 1; slot <= 2; ++slot) {
         const int top = slot == 1 ? 4080 : 4320;
         m_Scorelbl[slot] = addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2", QStringLiteral("00"),
@@ -118,6 +128,11 @@ void Form1::buildLabels() {
         m_namalbl[slot] =
             addLabel(slot == 1 ? "namalbl1" : "namalbl2", QStringLiteral("Player %1:").arg(slot),
                      ui::fromTwips(5640, top), 8.25);
+        const QString player = slot == 1 ? QStringLiteral("first") : QStringLiteral("second");
+        m_Scorelbl[slot]->setAccessibleDescription(
+            QStringLiteral("Score of the %1 player").arg(player));
+        m_namalbl[slot]->setAccessibleDescription(
+            QStringLiteral("Name of the %1 player").arg(player));
     }
 }
 
@@ -172,13 +187,19 @@ void Form1::buildButtons() {
     static const std::array<QString, 3> kToolTips = {QStringLiteral("Prepare your brain !!"),
                                                      QStringLiteral("Edit the configuration.."),
                                                      QStringLiteral("Who make me ??")};
+    static const std::array<QString, 3> kWords = {
+        QStringLiteral("Start Game"), QStringLiteral("Options"), QStringLiteral("About..")};
+    const qreal ratio = devicePixelRatioF();
     std::array<ui::ButtonLooks, 3> looks;
     for (int i = 0; i < 3; ++i) {
-        looks[i] = {buttonPicture(i, "normal"), buttonPicture(i, "hover"),
-                    buttonPicture(i, "pressed")};
+        looks[i] = {buttonPicture(i, "normal", ratio), buttonPicture(i, "hover", ratio),
+                    buttonPicture(i, "pressed", ratio)};
         auto *button = new ui::ImageButton(i, this);
         button->setGeometry(ui::fromTwips(5520, 1440 + 720 * i, 2250, 675));
         button->setToolTip(kToolTips[i]);
+        // The pictures carry the words; a screen reader gets them as the name.
+        button->setAccessibleName(kWords[i]);
+        button->setAccessibleDescription(kToolTips[i]);
         m_tombol[i] = button;
     }
     m_feedback = std::make_unique<ui::ButtonFeedback>(m_tombol, looks);
@@ -239,6 +260,10 @@ void Form1::closeEvent(QCloseEvent *event) {
 
 void Form1::showCell(int cell, int letter) {
     m_box[cell]->setPicture(letter == game::kS || letter == game::kO ? PIC[letter] : QPixmap());
+    // Read what the board holds, not the picture: the letters shown before the first game
+    // are decoration on an empty board.
+    const QString reading = ui::cellReading(cell, m_game.state().board[cell]);
+    if (m_box[cell]->accessibleName() != reading) m_box[cell]->setAccessibleName(reading);
 }
 
 void Form1::setScoreLabel(int slot, const std::string &text) {
@@ -262,10 +287,19 @@ void Form1::strikeLine(int firstCell, int lastCell) {
     const QPointF toCentre(262.5 / 15, 262.5 / 15);
     m_lines->addLine(QLineF(QPointF(m_box[firstCell]->pos()) + toCentre,
                             QPointF(m_box[lastCell]->pos()) + toCentre));
+    // The lines of one placement are read together; the next scoring placement replaces them.
+    const int placed = m_game.state().last_cell;
+    if (placed != m_strikeCell) m_latestStrikes.clear();
+    m_strikeCell = placed;
+    m_latestStrikes.append(ui::strikeReading(firstCell, lastCell));
+    m_lines->setAccessibleName(m_latestStrikes.join(QStringLiteral("; ")));
 }
 
 void Form1::eraseLines() {
     m_lines->clear();
+    m_latestStrikes.clear();
+    m_strikeCell = 0;
+    m_lines->setAccessibleName(QStringLiteral("No S-O-S struck"));
 }
 
 void Form1::setClockTimer(bool enabled) {

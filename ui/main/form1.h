@@ -3,6 +3,7 @@
 
 #include <QPixmap>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -87,6 +88,8 @@ private:
     QLabel *m_giliranlbl = nullptr;
     QLabel *m_timelbl = nullptr;
     ui::LineOverlay *m_lines = nullptr;
+    QStringList m_latestStrikes;  // read as the name of m_lines
+    int m_strikeCell = 0;         // the placement that struck them
     QTimer *m_Timer1 = nullptr;
     QTimer *m_Timer2 = nullptr;
     std::unique_ptr<ui::ButtonFeedback> m_feedback;

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "ui/common/pictures.h"
 #include "ui/options/mode_label.h"
 #include "ui/options/whole_character_validator.h"
 #include "ui/options/wrapped_check_box.h"
@@ -66,9 +67,9 @@ void showRangeMessage(QWidget *dialog) {
 
 }  // namespace
 
-Form2::Form2()
-    : m_background(QStringLiteral(":/pictures/options_background.gif")),
-      m_rangeMessage(&showRangeMessage) {
+Form2::Form2() : m_rangeMessage(&showRangeMessage) {
+    m_background =
+        ui::loadPicture(QStringLiteral(":/pictures/options_background.gif"), devicePixelRatioF());
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -110,6 +111,8 @@ void Form2::createControls() {
         textBox(this, "Text2", kTargetLength, {216, 93, 25, 19}, QStringLiteral("Limit to win"));
     m_text2->setText(QStringLiteral("20"));
     m_text2->setEnabled(false);
+    // The captions of the rows are painted on the background; a screen reader needs them.
+    m_text2->setAccessibleName(QStringLiteral("Score Limit"));
 
     m_check2 = new ui::WrappedCheckBox(QStringLiteral("Until All box filled"), this);
     m_check2->setObjectName(QStringLiteral("Check2"));
@@ -130,6 +133,7 @@ void Form2::createControls() {
         box->setFont(dialogFont(true));
         setColour(box, QPalette::Text, nameColour[i]);
         box->setText(nameText[i]);
+        box->setAccessibleName(QStringLiteral("Player %1").arg(i));
         m_text1[i] = box;
     }
 
@@ -147,6 +151,7 @@ void Form2::createControls() {
         button->setAutoDefault(false);
         button->setGeometry(soundAt[i]);
         button->setToolTip(soundTip[i]);
+        button->setAccessibleName(QStringLiteral("Sound ") + soundText[i]);
         setColour(button, QPalette::Button, kWhite);
         m_option1[i] = button;
     }
@@ -173,8 +178,15 @@ void Form2::setTabChain() {
 }
 
 void Form2::selectMode(int index) {
+    ui::ModeLabel *other = m_mode1[index == 1 ? 2 : 1];
     setColour(m_mode1[index], QPalette::WindowText, kSelectedMode);
-    setColour(m_mode1[index == 1 ? 2 : 1], QPalette::WindowText, kOtherMode);
+    setColour(other, QPalette::WindowText, kOtherMode);
+    // The selection shows only as a colour; a screen reader says it in words.
+    const QString selected =
+        QStringLiteral("Game mode ") + m_mode1[index]->text() + QStringLiteral(", selected");
+    if (m_mode1[index]->accessibleName() != selected) m_mode1[index]->setAccessibleName(selected);
+    const QString notSelected = QStringLiteral("Game mode ") + other->text();
+    if (other->accessibleName() != notSelected) other->setAccessibleName(notSelected);
 }
 
 void Form2::fill(const game::GameState &state) {

@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QStringList>
 
+#include "ui/common/pictures.h"
+
 namespace {
 
 constexpr QSize kWindowSize(480, 388);
@@ -24,6 +26,18 @@ QString pictureFor(game::ResultPicture picture) {
             return QStringLiteral(":/pictures/result_draw.bmp");
     }
     return {};
+}
+
+QString outcomeWords(const QString &name, game::ResultPicture picture) {
+    switch (picture) {
+        case game::ResultPicture::Winner:
+            return QStringLiteral("%1 is the winner").arg(name);
+        case game::ResultPicture::Loser:
+            return QStringLiteral("%1 is the loser").arg(name);
+        case game::ResultPicture::Draw:
+            break;
+    }
+    return QStringLiteral("The game is a draw");
 }
 
 // The name label keeps every click to itself, so that clicking the name never reaches the
@@ -46,7 +60,9 @@ Form3::Form3() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kWindowSize);
-    m_background.load(QStringLiteral(":/pictures/result_initial.bmp"));
+    m_background =
+        ui::loadPicture(QStringLiteral(":/pictures/result_initial.bmp"), devicePixelRatioF());
+    setAccessibleDescription(QStringLiteral("Click to close"));
 
     // White bold serif text, one line, centred; the label never grows and never elides:
     // whatever does not fit its area is cut off by its edges.
@@ -66,11 +82,15 @@ Form3::Form3() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     palette.setColor(QPalette::WindowText, Qt::white);
     m_label1->setPalette(palette);
     m_label1->setText(QStringLiteral("Lorna Quillet"));
+    // The first picture is the winner's, with the name above it.
+    setAccessibleName(outcomeWords(m_label1->text(), game::ResultPicture::Winner));
 }
 
 void Form3::fill(const QString &name, game::ResultPicture picture) {
     m_label1->setText(name);
-    m_background.load(pictureFor(picture));
+    m_background = ui::loadPicture(pictureFor(picture), devicePixelRatioF());
+    // The picture's words, the label's name: what a screen reader says for the window.
+    setAccessibleName(outcomeWords(name, picture));
     update();
 }
 

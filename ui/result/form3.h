@@ -20,7 +20,9 @@ public:
     Form3();
 
     // Shows name as plain text in Label1 (cut off where it does not fit) and puts the
-    // outcome picture in place of the current background picture.
+    // outcome picture in place of the current background picture. The window's accessible name
+    // says the outcome in words: "<name> is the winner", "<name> is the loser" or "The game is
+    // a draw".
     void fill(const QString &name, game::ResultPicture picture);
 
 protected:
