@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The rules-engine tests: boards written as text, a view that logs every call, random
+// sources with a known sequence, and a game driven by a small move language.
+#include <QtTest>
+
+#include <memory>
+#include <random>
+#include <stdexcept>
+#include <tuple>
+
+#include "game/game.h"
+#include "game/line_search.h"
+
+namespace gametest {
+
+// A board from rows of nine cells ('S', 'O' or '.') separated by blanks, empty below the
+// last row given; on the heap at its exact size, so that ASan reports reads off the board.
+std::unique_ptr<game::Board> board(const QString &rows);
+inline QString emptyRows(int count) {
+    return QStringLiteral("......... ").repeated(count);
+}
+
+// Logs every call as one short line: "S41" (the cell shows S; "O41" O, "_41" nothing),
+// "sound 2", "line 1-3", "score1 2", "name2 Bob", "turn Bob", "clock 00:00:01", "erase",
+// "Timer1 on", "Timer2 off", "result Bob Winner", "show".
+class RecordingView final : public game::GameView {
+public:
+    QStringList calls;
+
+    void showCell(int n, int letter) override {
+        log("%1%2", QString(QStringLiteral("_SO?")[qBound(0, letter, 3)]), n);
+    }
+    void setScoreLabel(int slot, const std::string &t) override { log("score%1 %2", slot, t); }
+    void setNameLabel(int slot, const std::string &t) override { log("name%1 %2", slot, t); }
+    void setTurnLabel(const std::string &t) override { log("turn %1", t); }
+    void setClockLabel(const std::string &t) override { log("clock %1", t); }
+    void strikeLine(int first, int last) override { log("line %1-%2", first, last); }
+    void eraseLines() override { log("erase"); }
+    void setClockTimer(bool on) override { log(on ? "Timer1 on" : "Timer1 off"); }
+    void setComputerTimer(bool on) override { log(on ? "Timer2 on" : "Timer2 off"); }
+    void playSound(int sound) override { log("sound %1", sound); }
+    void fillResult(const std::string &name, game::ResultPicture picture) override {
+        log("result %1 %2", name, QStringList{"Winner", "Loser", "Draw"}.value(int(picture)));
+    }
+    void showResult() override { log("show"); }
+
+private:
+    template <typename... A>
+    void log(QString line, const A &...args) {
+        ((line = line.arg(text(args))), ...);
+        calls << line;
+    }
+    static QString text(const std::string &s) { return QString::fromStdString(s); }
+    static int text(int v) { return v; }
+    static QString text(const QString &s) { return s; }
+};
+
+// Hands out exactly the scripted draws; one more throws.
+struct ScriptedRandom final : game::RandomSource {
+    QList<double> draws;
+    int reseeds = 0;
+    void reseed() override { ++reseeds; }
+    double next() override {
+        if (draws.isEmpty()) throw std::runtime_error("more random numbers drawn than scripted");
+        return draws.takeFirst();
+    }
+};
+
+// A repeatable source: reseed() keeps the sequence, so a seed fixes a whole game.
+struct SeededRandom final : game::RandomSource {
+    explicit SeededRandom(quint64 seed) : engine(seed) {}
+    std::mt19937_64 engine;
+    void reseed() override {}
+    double next() override { return std::generate_canonical<double, 53>(engine); }
+};
+
+// The options dialog's values with the default names; target "" plays to a full board.
+game::OptionValues options(int mode, const QString &target = {}, bool soundOn = true);
+
+// A game after start-up and, unless told not to, the options (mode 1, no target), driven
+// by moves separated by blanks:
+//   S41, O41  the participant to move places S or O (a human by a release of the left or
+//             right button, the computer by Put_letter)
+//   L41, R41, M41  a release of the left, right or middle button over cell 41
+//   PS41, PO41  Put_letter   C  Computer_move   N  New_game   K, K60  1 or 60 clock ticks
+//   F1,3  every empty cell but 1 and 3 gets an O from the participant to move, in order
+//   E2  Game_end(2)   T3 (T: until full), V2, Q  target 3, mode 2, sound off, applied
+// run() returns false at the first S/O move that leaves its cell without that letter.
+struct Table {
+    RecordingView view;
+    ScriptedRandom random;
+    game::Game game{view, random};
+    int mode = 1;
+    QString target;
+    bool soundOn = true;
+
+    explicit Table(bool applyOptions = true);
+    bool run(const QString &moves);
+};
+
+// Every field of the state, to compare whole states.
+inline auto fields(const game::GameState &s) {
+    return std::tie(s.board, s.player_name, s.score, s.current_player, s.game_mode, s.game_over,
+                    s.sound_on, s.score_limit, s.last_cell, s.clock_hours, s.clock_minutes,
+                    s.clock_seconds);
+}
+
+}  // namespace gametest
+
+class TestGame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineSearch_data();
+    void lineSearch();
+    void computerChoice_data();
+    void computerChoice();
+    void moves_data();
+    void moves();
+    void startAndNewGame();
+    void changeSetting_data();
+    void changeSetting();
+    void target_data();
+    void target();
+    void selfPlay();
+};
