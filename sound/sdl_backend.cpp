@@ -33,6 +33,55 @@ void quietenAlsa() {
     (void)done;
 }
 
+// The SDL2 and SDL2_mixer functions the backend calls. The libraries are loaded when the
+// device is first opened, not when the program starts: SDL2_mixer brings some forty
+// libraries more along (codecs, sound servers, windowing), and loading them before the main
+// window's first frame costs start-up time for nothing yet heard.
+struct SdlApi {
+    decltype(&SDL_SetHint) setHint = nullptr;
+    decltype(&SDL_Init) init = nullptr;
+    decltype(&SDL_Quit) quit = nullptr;
+    decltype(&SDL_RWFromConstMem) rwFromConstMem = nullptr;
+    decltype(&Mix_OpenAudio) openAudio = nullptr;
+    decltype(&Mix_AllocateChannels) allocateChannels = nullptr;
+    decltype(&Mix_LoadWAV_RW) loadWavRw = nullptr;
+    decltype(&Mix_PlayChannel) playChannel = nullptr;
+    decltype(&Mix_HaltChannel) haltChannel = nullptr;
+    decltype(&Mix_FreeChunk) freeChunk = nullptr;
+    decltype(&Mix_CloseAudio) closeAudio = nullptr;
+    decltype(&Mix_Playing) playing = nullptr;
+};
+
+template <typename Function>
+bool resolve(void *library, const char *name, Function &function) {
+    function = reinterpret_cast<Function>(dlsym(library, name));
+    return function != nullptr;
+}
+
+// Loads the libraries once and for good; null when they or any function are missing.
+const SdlApi *sdlApi() {
+    static const SdlApi *const api = []() -> const SdlApi * {
+        // SDL2_mixer's handle also finds the SDL2 functions: SDL2 is one of its dependencies.
+        void *mixer = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!mixer) return nullptr;
+        static SdlApi loaded;
+        const bool complete = resolve(mixer, "SDL_SetHint", loaded.setHint) &&
+                              resolve(mixer, "SDL_Init", loaded.init) &&
+                              resolve(mixer, "SDL_Quit", loaded.quit) &&
+                              resolve(mixer, "SDL_RWFromConstMem", loaded.rwFromConstMem) &&
+                              resolve(mixer, "Mix_OpenAudio", loaded.openAudio) &&
+                              resolve(mixer, "Mix_AllocateChannels", loaded.allocateChannels) &&
+                              resolve(mixer, "Mix_LoadWAV_RW", loaded.loadWavRw) &&
+                              resolve(mixer, "Mix_PlayChannel", loaded.playChannel) &&
+                              resolve(mixer, "Mix_HaltChannel", loaded.haltChannel) &&
+                              resolve(mixer, "Mix_FreeChunk", loaded.freeChunk) &&
+                              resolve(mixer, "Mix_CloseAudio", loaded.closeAudio) &&
+                              resolve(mixer, "Mix_Playing", loaded.playing);
+        return complete ? &loaded : nullptr;  // the libraries stay loaded either way
+    }();
+    return api;
+}
+
 }  // namespace
 
 SdlBackend::~SdlBackend() {
@@ -41,16 +90,18 @@ SdlBackend::~SdlBackend() {
 
 bool SdlBackend::open() {
     if (m_open) return true;
-    // Ctrl+C and the like stay with the program, and the sound server shows our name.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Trilet");
     quietenAlsa();
-    if (SDL_Init(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kMonoChannels, kChunkSamples) != 0) {
-        SDL_Quit();
+    const SdlApi *sdl = sdlApi();
+    if (!sdl) return false;
+    // Ctrl+C and the like stay with the program, and the sound server shows our name.
+    sdl->setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl->setHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Trilet");
+    if (sdl->init(SDL_INIT_AUDIO) != 0) return false;
+    if (sdl->openAudio(kFrequency, AUDIO_S16SYS, kMonoChannels, kChunkSamples) != 0) {
+        sdl->quit();
         return false;
     }
-    Mix_AllocateChannels(1);
+    sdl->allocateChannels(1);
     m_open = true;
     return true;
 }
@@ -58,12 +109,13 @@ bool SdlBackend::open() {
 bool SdlBackend::start(const char *data, std::size_t size) {
     if (!m_open || size > static_cast<std::size_t>(INT_MAX)) return false;
     stop();
-    SDL_RWops *stream = SDL_RWFromConstMem(data, static_cast<int>(size));
+    const SdlApi *sdl = sdlApi();  // loaded: the device is open
+    SDL_RWops *stream = sdl->rwFromConstMem(data, static_cast<int>(size));
     if (!stream) return false;
-    m_chunk = Mix_LoadWAV_RW(stream, 1);  // closes the stream in every case
+    m_chunk = sdl->loadWavRw(stream, 1);  // closes the stream in every case
     if (!m_chunk) return false;
-    if (Mix_PlayChannel(kChannel, m_chunk, 0) < 0) {
-        Mix_FreeChunk(m_chunk);
+    if (sdl->playChannel(kChannel, m_chunk, 0) < 0) {
+        sdl->freeChunk(m_chunk);
         m_chunk = nullptr;
         return false;
     }
@@ -73,9 +125,10 @@ bool SdlBackend::start(const char *data, std::size_t size) {
 void SdlBackend::stop() {
     if (!m_open) return;
     // The mixer may still be reading the chunk: halt the channel before freeing it.
-    Mix_HaltChannel(kChannel);
+    const SdlApi *sdl = sdlApi();
+    sdl->haltChannel(kChannel);
     if (m_chunk) {
-        Mix_FreeChunk(m_chunk);
+        sdl->freeChunk(m_chunk);
         m_chunk = nullptr;
     }
 }
@@ -83,13 +136,13 @@ void SdlBackend::stop() {
 void SdlBackend::close() {
     if (!m_open) return;
     stop();
-    Mix_CloseAudio();
-    SDL_Quit();
+    sdlApi()->closeAudio();
+    sdlApi()->quit();
     m_open = false;
 }
 
 bool SdlBackend::isPlaying() const {
-    return m_open && Mix_Playing(kChannel) != 0;
+    return m_open && sdlApi()->playing(kChannel) != 0;
 }
 
 }  // namespace sound
