@@ -42,14 +42,14 @@ QPixmap buttonPicture(int i, const char *look, qreal devicePixelRatio) {
 
 }  // namespace
 
-Form1::Form1()
+Form1::Form1(game::RandomSource *random)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       m_askReset(ui::askResetGame),
       m_playSound(sound::Play_sound),
       m_warmUpSound(sound::warmUp),
-      m_game(*this, m_random) {
+      m_game(*this, random ? *random : m_random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet 1.0 - Kovlane 2003"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/trilet.ico")));

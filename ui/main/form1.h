@@ -40,7 +40,8 @@ public:
     // Opens the sound output; run once, after the window's first frame is on screen.
     using WarmUpSound = std::function<void()>;
 
-    Form1();
+    // The computer's random fallback draws from random when given, else from the clock.
+    explicit Form1(game::RandomSource *random = nullptr);
     ~Form1() override;
 
     game::Game &game() { return m_game; }
