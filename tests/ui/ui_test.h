@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+// Small helpers shared by the widget tests.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <string>
+
+#include "game/settings.h"
+#include "ui/main/board_cell.h"
+#include "ui/main/form1.h"
+#include "ui/main/image_button.h"
+
+namespace uitest {
+
+inline QImage rgb(const QImage &image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+inline QImage shot(QWidget *widget) {
+    return rgb(widget->grab().toImage());
+}
+inline QImage picture(const QString &name) {
+    return rgb(QImage(QStringLiteral(":/pictures/") + name));
+}
+
+inline QList<QWidget *> visibleWindows(const char *objectName) {
+    QList<QWidget *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(objectName) && w->isVisible()) found.append(w);
+    return found;
+}
+
+// What a screen reader reads as the name of a control.
+inline QString readName(QObject *object) {
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
+// Answers the next modal message box, once it runs, with answer; "title: text" goes to *seen.
+inline void answerNextBox(QObject *context, QMessageBox::StandardButton answer, QString *seen) {
+    QTimer::singleShot(0, context, [=] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            *seen = box->windowTitle() + QStringLiteral(": ") + box->text();
+            QTest::mouseClick(box->button(answer), Qt::LeftButton);
+        }
+    });
+}
+
+// Options as the dialog would hand them over; limit 0 plays until the board is full.
+inline game::OptionValues settings(int mode, int limit, bool soundOn = true,
+                                   const std::string &name1 = "Lorna Quillet") {
+    return {mode == 1, mode == 2, name1, "Player 2", soundOn, limit == 0, std::to_string(limit)};
+}
+
+// Plays "S1 O2 ...": S with the left button, O with the right, into the cells given.
+inline void play(Form1 &form, const QString &moves) {
+    for (const QString &move : moves.split(' ', Qt::SkipEmptyParts))
+        QTest::mouseClick(form.box(move.mid(1).toInt()),
+                          move[0] == 'S' ? Qt::LeftButton : Qt::RightButton, {}, {17, 17});
+}
+
+// A main window that plays no sound and never waits for an answer to its question.
+inline void silence(Form1 &form) {
+    form.setSoundOutput([](int) {}, [] {});
+    form.setAskReset([](QWidget *) { return true; });
+}
+
+}  // namespace uitest
