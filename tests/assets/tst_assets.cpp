@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "tools/assetgen/asset_set.h"
+#include "tools/assetgen/double_size.h"
 
 namespace {
 
@@ -91,6 +92,11 @@ void TestAssets::regeneration() {
     for (const Asset &a : kAssets) expected << a.path;
     QCOMPARE(written.size(), first.size());  // none twice
     QCOMPARE(written, expected);
+    // The double-size renderings for dense screens come from the same painters.
+    const QList<assetgen::AssetFile> doubled = assetgen::paintDoubleSizePictures(&error);
+    QCOMPARE(doubled.size(), assetgen::doubleSizedPictures().size());
+    for (const assetgen::AssetFile &f : doubled)
+        QVERIFY2(read(committed(f.path)) == f.bytes, qPrintable(f.path + " differs; make assets"));
     const QList<assetgen::AssetFile> second = assetgen::generateAssets(&error);
     QCOMPARE(second.size(), first.size());
     for (qsizetype i = 0; i < first.size(); ++i) QVERIFY(second[i].bytes == first[i].bytes);
