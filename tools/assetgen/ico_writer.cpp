@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tools/assetgen/ico_writer.h"
 
-#include <climits>
 
 #include "tools/assetgen/byte_sink.h"
+#include "tools/assetgen/quantizer.h"
 
 namespace assetgen {
 
@@ -24,23 +24,6 @@ int maskStride(int width) {
 int imageBytes(const QImage &img) {
     return kInfoHeaderBytes + kPaletteBytes +
            (colourStride(img.width()) + maskStride(img.width())) * img.height();
-}
-
-int nearestIndex(QRgb c) {
-    const auto &palette = windowsPalette16();
-    int best = 0;
-    int bestDistance = INT_MAX;
-    for (int i = 0; i < palette.size(); ++i) {
-        const int dr = qRed(palette[i]) - qRed(c);
-        const int dg = qGreen(palette[i]) - qGreen(c);
-        const int db = qBlue(palette[i]) - qBlue(c);
-        const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = i;
-        }
-    }
-    return best;
 }
 
 void writeImage(ByteSink &s, const QImage &source) {
@@ -68,7 +51,7 @@ void writeImage(ByteSink &s, const QImage &source) {
         QByteArray row(colourStride(w), '\0');
         for (int x = 0; x < w; ++x) {
             const QRgb c = img.pixel(x, y);
-            const int index = qAlpha(c) >= 128 ? nearestIndex(c) : 0;
+            const int index = qAlpha(c) >= 128 ? nearestColour(windowsPalette16(), c) : 0;
             row[x / 2] = char(row[x / 2] | (x % 2 ? index : index << 4));
         }
         s.bytes(row);

@@ -90,22 +90,6 @@ QList<QRgb> medianCut(std::vector<ColourCount> colours, int maxColours) {
     return palette;
 }
 
-int nearest(const QList<QRgb> &palette, QRgb c) {
-    int best = 0;
-    int bestDistance = INT_MAX;
-    for (int i = 0; i < palette.size(); ++i) {
-        const int dr = qRed(palette[i]) - qRed(c);
-        const int dg = qGreen(palette[i]) - qGreen(c);
-        const int db = qBlue(palette[i]) - qBlue(c);
-        const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = i;
-        }
-    }
-    return best;
-}
-
 }  // namespace
 
 IndexedImage quantize(const QImage &image, int maxColours) {
@@ -134,11 +118,28 @@ IndexedImage quantize(const QImage &image, int maxColours) {
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = line[x] | 0xff000000u;
             auto it = lookup.find(c);
-            if (it == lookup.end()) it = lookup.emplace(c, quint8(nearest(out.palette, c))).first;
+            if (it == lookup.end())
+                it = lookup.emplace(c, quint8(nearestColour(out.palette, c))).first;
             out.indices.append(it->second);
         }
     }
     return out;
+}
+
+int nearestColour(const QList<QRgb> &palette, QRgb c) {
+    int best = 0;
+    int bestDistance = INT_MAX;
+    for (int i = 0; i < palette.size(); ++i) {
+        const int dr = qRed(palette[i]) - qRed(c);
+        const int dg = qGreen(palette[i]) - qGreen(c);
+        const int db = qBlue(palette[i]) - qBlue(c);
+        const int d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = i;
+        }
+    }
+    return best;
 }
 
 }  // namespace assetgen

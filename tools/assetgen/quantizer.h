@@ -20,4 +20,8 @@ struct IndexedImage {
 // alone, never on hashing or memory addresses, so equal images always give equal output.
 IndexedImage quantize(const QImage &image, int maxColours = 256);
 
+// The index of the palette colour nearest to c, weighted for the eye (green counts most);
+// the first of equally near colours wins.
+int nearestColour(const QList<QRgb> &palette, QRgb c);
+
 }  // namespace assetgen
