@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tools/assetgen/ico_writer.h"
 
-
 #include "tools/assetgen/byte_sink.h"
 #include "tools/assetgen/quantizer.h"
 
