@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <random>
 #include <stdexcept>
 #include <tuple>
 
@@ -68,14 +67,6 @@ struct ScriptedRandom final : game::RandomSource {
     }
 };
 
-// A repeatable source: reseed() keeps the sequence, so a seed fixes a whole game.
-struct SeededRandom final : game::RandomSource {
-    explicit SeededRandom(quint64 seed) : engine(seed) {}
-    std::mt19937_64 engine;
-    void reseed() override {}
-    double next() override { return std::generate_canonical<double, 53>(engine); }
-};
-
 // The options dialog's values with the default names; target "" plays to a full board.
 game::OptionValues options(int mode, const QString &target = {}, bool soundOn = true);
 
@@ -124,5 +115,4 @@ private slots:
     void changeSetting();
     void target_data();
     void target();
-    void selfPlay();
 };
