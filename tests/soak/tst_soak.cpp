@@ -203,22 +203,6 @@ private:
                                      before.current_player, s.current_player);
         } else if (placed) {
             ++m_placements;
-            // The points go to the one who placed; a line earns another move, otherwise the
-            // turn passes to the other participant of the game mode.
-            const int gained = total - before.score[1] - before.score[2] - before.score[3];
-            const int mover = before.current_player;
-            const int other = s.game_mode == 2 ? game::kComputer : 2;  // of participant 1
-            for (int p = 1; p <= 3; ++p)
-                if (s.score[p] - before.score[p] != (p == mover ? gained : 0))
-                    return QString::asprintf("participant %d scored on a letter of %d", p, mover);
-            if (!s.game_over && s.current_player != (gained ? mover : mover == 1 ? other : 1))
-                return QString::asprintf("%d to move after %d", s.current_player, mover);
-            const int top = std::max({s.score[1], s.score[2], s.score[3]});
-            const bool reached = filled == game::kCells || (s.score_limit && top >= s.score_limit);
-            if (reached != s.game_over || (s.game_over && windowsNamed("Form3", true).isEmpty()))
-                return QString::asprintf("game over %d, result %d at %d, %d, %d of %g, %d filled",
-                                         s.game_over, !windowsNamed("Form3", true).isEmpty(),
-                                         s.score[1], s.score[2], s.score[3], s.score_limit, filled);
             if (s.sound_on && m_sounds.value(0) != 2) return QStringLiteral("a silent placement");
             m_ended += s.game_over;
         }
