@@ -18,13 +18,9 @@ constexpr int kHeight = 300;
 constexpr qreal kBandLeft = 352;
 
 void paintTile(QPainter &p, const QRectF &r, const QString &letter, const QColor &ink) {
-    QPainterPath tile;
-    tile.addRoundedRect(r, 6, 6);
-    paintShadow(p, tile, QPointF(2, 3), 3, QColor(0, 0, 40, 110));
-    QLinearGradient face(r.topLeft(), r.bottomLeft());
-    face.setColorAt(0, QColor(255, 255, 255));
-    face.setColorAt(1, QColor(210, 218, 235));
-    fillOutlined(p, tile, face, QColor(90, 100, 130), 0.8);
+    paintTileFace(p, r,
+                  {6, QPointF(2, 3), 3, QColor(0, 0, 40, 110), QColor(210, 218, 235),
+                   QColor(90, 100, 130), 0.8});
     const QPainterPath glyph = textPathCentred(font(Face::SansBold, int(r.height() * 0.78)), letter,
                                                r.center().x(), r.bottom() - r.height() * 0.2);
     QLinearGradient shade(r.topLeft(), r.bottomRight());

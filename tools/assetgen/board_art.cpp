@@ -40,13 +40,9 @@ void paintBoard(QPainter &p) {
 }
 
 void paintTile(QPainter &p, const QRectF &r, const QString &letter, const QColor &ink) {
-    QPainterPath tile;
-    tile.addRoundedRect(r, 4, 4);
-    paintShadow(p, tile, QPointF(1.5, 2), 2, QColor(0, 0, 40, 90));
-    QLinearGradient face(r.topLeft(), r.bottomLeft());
-    face.setColorAt(0, QColor(255, 255, 255));
-    face.setColorAt(1, QColor(218, 225, 238));
-    fillOutlined(p, tile, face, QColor(110, 122, 150), 0.5);
+    paintTileFace(p, r,
+                  {4, QPointF(1.5, 2), 2, QColor(0, 0, 40, 90), QColor(218, 225, 238),
+                   QColor(110, 122, 150), 0.5});
     const QFont f = font(Face::SansBold, 20);
     p.fillPath(textPathCentred(f, letter, r.center().x(), r.bottom() - 5.5), ink);
 }

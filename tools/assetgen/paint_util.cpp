@@ -141,6 +141,16 @@ void fillOutlined(QPainter &p, const QPainterPath &path, const QBrush &fill, con
     p.fillPath(path, fill);
 }
 
+void paintTileFace(QPainter &p, const QRectF &r, const TileStyle &style) {
+    QPainterPath tile;
+    tile.addRoundedRect(r, style.cornerRadius, style.cornerRadius);
+    paintShadow(p, tile, style.shadowOffset, style.shadowRadius, style.shadow);
+    QLinearGradient face(r.topLeft(), r.bottomLeft());
+    face.setColorAt(0, QColor(255, 255, 255));
+    face.setColorAt(1, style.faceBottom);
+    fillOutlined(p, tile, face, style.outline, style.outlineWidth);
+}
+
 QImage downsample(const QImage &image, int factor) {
     const QImage src = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = src.width() / factor;

@@ -57,6 +57,20 @@ void paintGlow(QPainter &p, const QPainterPath &shape, int radius, const QColor 
 void fillOutlined(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &outline,
                   qreal outlineWidth);
 
+// How a raised letter tile is drawn: its corner radius, its shadow and its face.
+struct TileStyle {
+    qreal cornerRadius;
+    QPointF shadowOffset;
+    int shadowRadius;
+    QColor shadow;
+    QColor faceBottom;  // the face runs from white at the top to this colour
+    QColor outline;
+    qreal outlineWidth;
+};
+
+// Paints the tile behind a letter (the letter itself is the caller's).
+void paintTileFace(QPainter &p, const QRectF &r, const TileStyle &style);
+
 // Blurs an image in place with three box passes, a close match to a Gaussian.
 void blur(QImage &image, int radius);
 
