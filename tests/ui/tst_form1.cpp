@@ -2,11 +2,13 @@
 // The main window driven with the mouse: start-up, placing, struck lines, the new-game
 // question, a game against the computer, the command buttons' looks, the windows it opens and
 // closing it; the result window's pictures and name label, and clicks on it and the About box.
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QTimerEvent>
 #include <algorithm>
 
@@ -186,9 +188,19 @@ private slots:
         }
     }
 
-    // A new game drops the computer's move due in the old one. Then a whole game: the human
-    // puts S into the first empty cell, the computer's timer is ticked by hand, and the mouse
-    // has no say on the computer's turn.
+    // The clock label counts the game's seconds through its own timer.
+    void clockTicks() {
+        start(1, 0);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QTRY_COMPARE_WITH_TIMEOUT(label("timelbl")->text(), QStringLiteral("00:00:01"), 5000);
+        QVERIFY2(elapsed.elapsed() >= 900, qPrintable(QString::number(elapsed.elapsed())));
+    }
+
+    // A new game drops the computer's move due in the old one. The computer answers through
+    // its own timer, about half a second after the human's move (wide bounds: a loaded
+    // machine runs timers late). Then a whole game: the human puts S into the first empty
+    // cell, the computer's timer is ticked by hand, and the mouse has no say on its turn.
     void againstTheComputer() {
         start(2, 0);
         play("S41");
@@ -196,6 +208,12 @@ private slots:
         clickTombol(0);  // answered Yes
         QVERIFY(!timer2()->isActive());
         QCOMPARE(filled(), 0);
+        play("S1");
+        QElapsedTimer answer;
+        answer.start();
+        QTRY_COMPARE_WITH_TIMEOUT(filled(), 2, 5000);
+        QVERIFY2(answer.elapsed() >= 300 && answer.elapsed() <= 1450,
+                 qPrintable(QStringLiteral("answered after %1 ms").arg(answer.elapsed())));
         for (int moves = 0; !state().game_over; ++moves) {
             QVERIFY(moves < game::kCells);
             const int before = filled();
@@ -386,6 +404,31 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(window.isNull(), closes);
         delete window;
+    }
+
+    // A secondary window opens centred over the main window, moved inside the screen where
+    // that would put it partly off it.
+    void windowPlacement_data() {
+        QTest::addColumn<QPoint>("mainAt");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("centred") << QPoint(150, 120) << true;
+        QTest::newRow("near the top left") << QPoint(-200, -150) << false;
+        QTest::newRow("near the bottom right") << QPoint(2000, 1500) << false;
+    }
+    void windowPlacement() {
+        QFETCH(QPoint, mainAt);
+        QFETCH(bool, centred);
+        const QRect screen = m_form->screen()->availableGeometry();
+        m_form->move(screen.topLeft() + mainAt);
+        for (int i : {1, 2}) {
+            clickTombol(i);
+            QWidget *window = visibleWindows(i == 1 ? "Form2" : "frmAbout").value(0);
+            QVERIFY(window);
+            QVERIFY2(screen.contains(window->frameGeometry()), window->objectName().toLatin1());
+            if (centred)
+                QCOMPARE(window->frameGeometry().center(), m_form->frameGeometry().center());
+            window->close();
+        }
     }
 
     // One result window, one About box and one options dialog at most; closing the main

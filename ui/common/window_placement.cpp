@@ -3,13 +3,21 @@
 
 #include <QRect>
 #include <QScreen>
+#include <QSize>
 #include <QWidget>
 
 namespace ui {
 
 void showCentredOver(QWidget *window, const QWidget *mainWindow) {
     if (mainWindow) {
-        QRect frame(QPoint(), window->frameGeometry().size());
+        // Until a window is first shown its frame is unknown; a framed one will get the same
+        // decoration as the main window, which is what it is centred and kept on screen by.
+        QSize size = window->frameGeometry().size();
+        if (!window->isVisible() && !(window->windowFlags() & Qt::FramelessWindowHint)) {
+            const QRect outer = mainWindow->frameGeometry(), inner = mainWindow->geometry();
+            size += outer.size() - inner.size();
+        }
+        QRect frame(QPoint(), size);
         frame.moveCenter(mainWindow->frameGeometry().center());
         if (const QScreen *screen = mainWindow->screen()) {
             const QRect available = screen->availableGeometry();
