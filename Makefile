@@ -1,10 +1,10 @@
 # SPDX-License-Identifier: MIT
 # Thin front over CMake. Every target installs what it needs first.
-.PHONY: all run test bench assets package format format-check setup clean
+.PHONY: all run test soak bench assets assets-check package format format-check setup clean
 
 BUILD_DEBUG   := build/debug
 BUILD_RELEASE := build/release
-BUILD_ASSETS  := build/assetgen
+BUILD_ASSETS  := build/assets
 CMAKE_GEN     := -G Ninja
 JOBS          ?= 2
 
@@ -21,9 +21,14 @@ run: $(BUILD_RELEASE)/trilet
 	./$(BUILD_RELEASE)/trilet
 
 test: setup
-	cmake -S . -B $(BUILD_DEBUG) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTRILET_SANITIZE=ON
+	cmake -S . -B $(BUILD_DEBUG) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTRILET_SANITIZE=ON -DTRILET_WERROR=ON
 	cmake --build $(BUILD_DEBUG) -j $(JOBS)
 	ctest --test-dir $(BUILD_DEBUG) --output-on-failure
+
+# A long random soak of the real windows; it prints its seed, and TRILET_SOAK_SEED=N replays it.
+soak: test
+	TRILET_SOAK_SEED=$${TRILET_SOAK_SEED:-random} TRILET_SOAK_EVENTS=$${TRILET_SOAK_EVENTS:-200000} \
+	  ctest --test-dir $(BUILD_DEBUG) -R '^tst_soak$$' --timeout 3600 --output-on-failure -V
 
 bench: setup
 	cmake -S . -B $(BUILD_RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_BENCH=ON
@@ -40,10 +45,17 @@ assets: setup
 	cmake --build $(BUILD_ASSETS) --target assetgen -j $(JOBS)
 	./$(BUILD_ASSETS)/tools/assetgen/assetgen resources
 
+# Regenerates everything in memory and compares it with resources/: layouts exactly, pixels and
+# samples within the rounding of other machines.
+assets-check: setup
+	cmake -S . -B $(BUILD_ASSETS) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_ASSETGEN=ON -DTRILET_BUILD_TESTS=OFF
+	cmake --build $(BUILD_ASSETS) --target assetgen -j $(JOBS)
+	./$(BUILD_ASSETS)/tools/assetgen/assetgen --check resources
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check:
+format-check: setup
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:

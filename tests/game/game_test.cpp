@@ -1,48 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "game_test.h"
 
-namespace gametest {
-
 std::unique_ptr<game::Board> board(const QString &rows) {
     auto b = std::make_unique<game::Board>();
     const QStringList lines = rows.split(' ', Qt::SkipEmptyParts);
-    for (int r = 0; r < lines.size(); ++r) {
-        const bool fits = r < game::kSide && lines[r].size() == game::kSide;
-        for (int c = 0; c < game::kSide; ++c) {
-            const int letter = fits ? QStringLiteral(".SO").indexOf(lines[r][c]) : -1;
-            if (letter < 0) throw std::invalid_argument("a board is rows of 'S', 'O' or '.'");
-            (*b)[r * game::kSide + c + 1] = std::int16_t(letter);
-        }
+    for (int i = 0; i < lines.size() * game::kSide; ++i) {
+        const QString &line = lines[i / game::kSide];
+        const bool fits = line.size() == game::kSide && lines.size() <= game::kSide;
+        const int letter = fits ? QStringLiteral(".SO").indexOf(line[i % game::kSide]) : -1;
+        if (letter < 0) throw std::invalid_argument("a board is rows of nine 'S', 'O' or '.'");
+        (*b)[i + 1] = std::int16_t(letter);
     }
     return b;
 }
 
-game::OptionValues options(int mode, const QString &target, bool soundOn) {
-    return {mode == 1, mode == 2,        "Lorna Quillet",     "Player 2",
-            soundOn,   target.isEmpty(), target.toStdString()};
-}
-
-Table::Table(bool applyOptions) {
-    game.Load();
-    if (applyOptions) game.Change_setting(options(mode));
+QString shown(const QString &calls) {
+    QMap<QString, QString> last;  // by cell number, else by the first word
+    for (const QString &c : calls.split(", ", Qt::SkipEmptyParts))
+        last[c[1].isDigit() ? c.mid(1) : c.section(' ', 0, 0)] = c;
+    return QStringList(last.values()).join(", ");
 }
 
 bool Table::run(const QString &moves) {
+    using B = game::MouseButton;
     for (const QString &m : moves.split(' ', Qt::SkipEmptyParts)) {
         const char k = m[0].toLatin1();
-        const int n = m.mid(k == 'P' ? 2 : 1).toInt();
-        const int letter = m.contains('S') ? game::kS : game::kO;
-        using B = game::MouseButton;
-        const B button = k == 'M' ? B::Middle : k == 'L' || k == 'S' ? B::Left : B::Right;
-        if (k == 'T' || k == 'V' || k == 'Q') {
-            if (k == 'T') target = m.mid(1);
-            if (k == 'V') mode = n;
-            soundOn = soundOn && k != 'Q';
-            game.Change_setting(options(mode, target, soundOn));
-        } else if (k == 'S' || k == 'O') {
-            game.state().current_player == game::kComputer ? game.Put_letter(n, letter)
-                                                           : game.Release_on_cell(n, button);
+        const int n = m.mid(1).toInt(), letter = k == 'S' ? game::kS : game::kO;
+        if (k == 'S' || k == 'O') {
+            game.state().current_player == game::kComputer
+                ? game.Put_letter(n, letter)
+                : game.Release_on_cell(n, k == 'S' ? B::Left : B::Right);
             if (game.state().board[n] != letter) return false;
+        } else if (k == 'L' || k == 'R' || k == 'M') {
+            game.Release_on_cell(n, k == 'L' ? B::Left : k == 'R' ? B::Right : B::Middle);
         } else if (k == 'F') {
             const QStringList spared = m.mid(1).split(',');
             for (int c = 1; c <= game::kCells; ++c)
@@ -51,17 +41,18 @@ bool Table::run(const QString &moves) {
                     return false;
         } else if (k == 'K') {
             for (int i = 0; i < qMax(n, 1); ++i) game.Clock_tick();
+        } else if (k == 'T' || k == 'V' || k == 'Q') {
+            const game::GameState &s = game.state();
+            const int mode = k == 'V' ? n : s.game_mode, limit = k == 'T' ? n : int(s.score_limit);
+            game.Change_setting({mode == 1, mode == 2, "Ann", "Bob", s.sound_on && k != 'Q',
+                                 limit == 0, std::to_string(limit)});
+        } else if (k == 'C' || k == 'N' || k == 'E') {
+            k == 'C' ? game.Computer_move() : k == 'N' ? game.New_game() : game.Game_end(n);
         } else {
-            k == 'P'   ? game.Put_letter(n, letter)
-            : k == 'C' ? game.Computer_move()
-            : k == 'N' ? game.New_game()
-            : k == 'E' ? game.Game_end(n)
-                       : game.Release_on_cell(n, button);
+            throw std::invalid_argument("unknown move " + m.toStdString());
         }
     }
     return true;
 }
-
-}  // namespace gametest
 
 QTEST_GUILESS_MAIN(TestGame)

@@ -2,17 +2,15 @@
 #pragma once
 
 // The rules-engine tests: boards written as text, a view that logs every call, random
-// sources with a known sequence, and a game driven by a small move language.
+// draws with a known sequence, and a game driven by a small move language.
 #include <QtTest>
 
 #include <memory>
 #include <stdexcept>
 #include <tuple>
 
+#include "game/computer_player.h"
 #include "game/game.h"
-#include "game/line_search.h"
-
-namespace gametest {
 
 // A board from rows of nine cells ('S', 'O' or '.') separated by blanks, empty below the
 // last row given; on the heap at its exact size, so that ASan reports reads off the board.
@@ -28,9 +26,7 @@ class RecordingView final : public game::GameView {
 public:
     QStringList calls;
 
-    void showCell(int n, int letter) override {
-        log("%1%2", QString(QStringLiteral("_SO?")[qBound(0, letter, 3)]), n);
-    }
+    void showCell(int n, int letter) override { log("%1%2", "_SO?"[qBound(0, letter, 3)], n); }
     void setScoreLabel(int slot, const std::string &t) override { log("score%1 %2", slot, t); }
     void setNameLabel(int slot, const std::string &t) override { log("name%1 %2", slot, t); }
     void setTurnLabel(const std::string &t) override { log("turn %1", t); }
@@ -46,15 +42,17 @@ public:
     void showResult() override { log("show"); }
 
 private:
-    template <typename... A>
-    void log(QString line, const A &...args) {
+    void log(QString line, const auto &...args) {
         ((line = line.arg(text(args))), ...);
         calls << line;
     }
     static QString text(const std::string &s) { return QString::fromStdString(s); }
-    static int text(int v) { return v; }
-    static QString text(const QString &s) { return s; }
+    static const auto &text(const auto &v) { return v; }
 };
+
+// What the view ends up showing after these calls (", " between them): the last call for
+// each cell, label and timer, in a fixed order whatever the order they came in.
+QString shown(const QString &calls);
 
 // Hands out exactly the scripted draws; one more throws.
 struct ScriptedRandom final : game::RandomSource {
@@ -62,32 +60,29 @@ struct ScriptedRandom final : game::RandomSource {
     int reseeds = 0;
     void reseed() override { ++reseeds; }
     double next() override {
-        if (draws.isEmpty()) throw std::runtime_error("more random numbers drawn than scripted");
-        return draws.takeFirst();
+        return draws.isEmpty() ? throw std::runtime_error("draws ran out") : draws.takeFirst();
     }
 };
 
-// The options dialog's values with the default names; target "" plays to a full board.
-game::OptionValues options(int mode, const QString &target = {}, bool soundOn = true);
-
-// A game after start-up and, unless told not to, the options (mode 1, no target), driven
-// by moves separated by blanks:
-//   S41, O41  the participant to move places S or O (a human by a release of the left or
-//             right button, the computer by Put_letter)
-//   L41, R41, M41  a release of the left, right or middle button over cell 41
-//   PS41, PO41  Put_letter   C  Computer_move   N  New_game   K, K60  1 or 60 clock ticks
-//   F1,3  every empty cell but 1 and 3 gets an O from the participant to move, in order
-//   E2  Game_end(2)   T3 (T: until full), V2, Q  target 3, mode 2, sound off, applied
-// run() returns false at the first S/O move that leaves its cell without that letter.
+// A game after start-up and, unless told not to, the options with the names Ann and Bob,
+// driven by moves separated by blanks:
+//   S41, O41  the participant to move puts S or O into cell 41: a human by a release of
+//             the left or right button, the computer by Put_letter
+//   L41, R41, M41  a release of that button   C  Computer_move   N  New_game   E2  Game_end(2)
+//   K, K60  1 or 60 clock ticks   F1,3  every empty cell but 1 and 3 gets an O, in order,
+//             from whoever is to move
+//   T3 (T: until full), V2, Q  the options as they stand but target 3, mode 2 or sound off
+// run() returns false at the first S/O move that leaves its cell without that letter, and
+// throws on a move it does not know.
 struct Table {
     RecordingView view;
     ScriptedRandom random;
     game::Game game{view, random};
-    int mode = 1;
-    QString target;
-    bool soundOn = true;
 
-    explicit Table(bool applyOptions = true);
+    explicit Table(bool applyOptions = true) {
+        game.Load();
+        if (applyOptions) run("V1");
+    }
     bool run(const QString &moves);
 };
 
@@ -97,8 +92,6 @@ inline auto fields(const game::GameState &s) {
                     s.sound_on, s.score_limit, s.last_cell, s.clock_hours, s.clock_minutes,
                     s.clock_seconds);
 }
-
-}  // namespace gametest
 
 class TestGame : public QObject {
     Q_OBJECT

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The main window driven with the mouse: start-up, placing, struck lines, the new-game
-// question, a game against the computer, the command buttons' looks, the windows it opens and
-// closing it; the result window's pictures and name label, and clicks on it and the About box.
+// question, the clock and the computer on their timers, the command buttons' looks, the
+// windows it opens and closing it; the result window's pictures and name, and clicks on it
+// and on the About box.
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
@@ -69,29 +70,20 @@ private slots:
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
     }
-    void cleanup() {
-        delete m_form;
-        m_form = nullptr;
-    }
+    void cleanup() { delete m_form; }
 
     // Before the first game: letters in a checkerboard on an empty board, and the labels.
     void startUp() {
         const QImage shown = shot(m_form);
-        for (int cell = 1; cell <= game::kCells; ++cell) {
+        for (int cell = 1; cell <= game::kCells; ++cell)
             QCOMPARE(letterIn(shown, cell), cell % 2 ? 'S' : 'O');
-            QVERIFY(readName(m_form->box(cell)).endsWith(QStringLiteral(": empty")));
-        }
-        const std::pair<int, QPoint> places[] = {
-            {1, {11, 9}}, {9, {317, 9}}, {41, {164, 162}}, {73, {11, 315}}, {81, {317, 315}}};
-        for (auto [cell, at] : places)
-            QCOMPARE(m_form->box(cell)->geometry(), QRect(at, QSize(35, 35)));
+        QCOMPARE(readName(m_form->box(41)), QStringLiteral("Row 5, column 5: empty"));
+        QCOMPARE(m_form->box(1)->geometry(), QRect(11, 9, 35, 35));
+        QCOMPARE(m_form->box(81)->geometry(), QRect(317, 315, 35, 35));
         const std::pair<const char *, const char *> labels[] = {
             {"timelbl", "00:00:00"}, {"giliranlbl", "None/Tuyul"},   {"Scorelbl1", "00"},
             {"Scorelbl2", "00"},     {"namalbl1", "Lorna Quillet:"}, {"namalbl2", "Player 2:"}};
         for (auto [name, text] : labels) QCOMPARE(label(name)->text(), QString::fromLatin1(text));
-        const char *words[] = {"Start Game", "Options", "About.."};
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(readName(m_form->tombol(i)), QString::fromLatin1(words[i]));
     }
 
     // A press on cell 25 and a release, sent to the window as a mouse sends them: only the
@@ -101,14 +93,12 @@ private slots:
         QTest::addColumn<QPoint>("releaseAt");
         QTest::addColumn<QString>("placed");
         const QPoint cell(258, 102);
-        // clang-format off
         QTest::newRow("left") << Qt::LeftButton << cell << "S";
         QTest::newRow("right") << Qt::RightButton << cell << "O";
         QTest::newRow("middle") << Qt::MiddleButton << cell << "-";
-        QTest::newRow("left, released on the next cell") << Qt::LeftButton << cell + QPoint(38, 0) << "-";
-        QTest::newRow("right, released in the gap") << Qt::RightButton << cell + QPoint(19, 0) << "-";
-        QTest::newRow("left, released on the surface") << Qt::LeftButton << QPoint(360, 60) << "-";
-        // clang-format on
+        QTest::newRow("released on the next cell") << Qt::LeftButton << cell + QPoint(38, 0) << "-";
+        QTest::newRow("released in the gap") << Qt::RightButton << cell + QPoint(19, 0) << "-";
+        QTest::newRow("released on the surface") << Qt::LeftButton << QPoint(360, 60) << "-";
     }
     void placement() {
         QFETCH(Qt::MouseButton, button);
@@ -143,13 +133,15 @@ private slots:
         const QPointF a = QPointF(m_form->box(first)->pos()) + QPointF(17.5, 17.5);
         const QPointF b = QPointF(m_form->box(last)->pos()) + QPointF(17.5, 17.5);
         const QImage struck = shot(m_form);
-        for (qreal t : {0.05, 0.15, 0.3, 0.5, 0.7, 0.85, 0.95}) {
-            const QPoint p = (a + (b - a) * t).toPoint();
-            QCOMPARE(QColor(struck.pixel(p)), QColor(Qt::black));
-        }
+        const QList<qreal> along = {0.05, 0.3, 0.45, 0.5, 0.55, 0.7, 0.95};  // cells and gaps
+        for (qreal t : along)
+            QCOMPARE(QColor(struck.pixel((a + (b - a) * t).toPoint())), QColor(Qt::black));
         clickTombol(0);
-        const QPoint middle = ((a + b) / 2).toPoint();
-        QCOMPARE(shot(m_form).pixel(middle), picture("background.bmp").pixel(middle));
+        const QImage wiped = shot(m_form), background = picture("background.bmp");
+        for (qreal t : along) {
+            const QPoint p = (a + (b - a) * t).toPoint();
+            QCOMPARE(wiped.pixel(p), background.pixel(p));
+        }
     }
 
     // "Start Game" asks, in the real question box, before it throws a running game away.
@@ -182,10 +174,7 @@ private slots:
         QCOMPARE(filled(), 0);
         QCOMPARE(label("Scorelbl1")->text(), QStringLiteral("00"));
         const QImage wiped = shot(m_form);
-        for (int cell : {1, 2, 3, 5, 81}) {
-            QCOMPARE(letterIn(wiped, cell), '-');
-            QVERIFY(readName(m_form->box(cell)).endsWith(QStringLiteral(": empty")));
-        }
+        for (int cell : {1, 2, 3, 5, 81}) QCOMPARE(letterIn(wiped, cell), '-');
     }
 
     // The clock label counts the game's seconds through its own timer.
@@ -198,9 +187,8 @@ private slots:
     }
 
     // A new game drops the computer's move due in the old one. The computer answers through
-    // its own timer, about half a second after the human's move (wide bounds: a loaded
-    // machine runs timers late). Then a whole game: the human puts S into the first empty
-    // cell, the computer's timer is ticked by hand, and the mouse has no say on its turn.
+    // its own timer about half a second after the human (wide bounds: a loaded machine runs
+    // timers late), and the mouse has no say on its turn.
     void againstTheComputer() {
         start(2, 0);
         play("S41");
@@ -209,36 +197,16 @@ private slots:
         QVERIFY(!timer2()->isActive());
         QCOMPARE(filled(), 0);
         play("S1");
+        QCOMPARE(label("giliranlbl")->text(), QStringLiteral("Com"));
+        play("S81");
         QElapsedTimer answer;
         answer.start();
         QTRY_COMPARE_WITH_TIMEOUT(filled(), 2, 5000);
         QVERIFY2(answer.elapsed() >= 300 && answer.elapsed() <= 1450,
                  qPrintable(QStringLiteral("answered after %1 ms").arg(answer.elapsed())));
-        for (int moves = 0; !state().game_over; ++moves) {
-            QVERIFY(moves < game::kCells);
-            const int before = filled();
-            const bool computer = state().current_player == game::kComputer;
-            QCOMPARE(label("giliranlbl")->text(), computer ? "Com" : "Lorna Quillet");
-            QCOMPARE(timer2()->isActive(), computer);
-            int empty = 1;
-            while (state().board[empty] != game::kEmpty) ++empty;
-            play(QStringLiteral("S%1").arg(empty));
-            if (computer) {
-                QCOMPARE(filled(), before);
-                QTimerEvent tick(timer2()->timerId());
-                QCoreApplication::sendEvent(timer2(), &tick);
-            }
-            QCOMPARE(filled(), before + 1);
-        }
+        QCOMPARE(state().board[81], game::kEmpty);
+        QCOMPARE(label("giliranlbl")->text(), QStringLiteral("Lorna Quillet"));
         QVERIFY(!timer2()->isActive());
-        const int outcome = state().score[1] - state().score[3];
-        const QList<QWidget *> results = visibleWindows("Form3");
-        QCOMPARE(results.size(), 1);
-        QCOMPARE(results[0]->findChild<QLabel *>("Label1")->text(), outcome ? "Lorna Quillet" : "");
-        const QString file = outcome > 0 ? "winner" : outcome < 0 ? "loser" : "draw";
-        const QRect below(0, 110, 479, 270);  // under the name
-        QCOMPARE(shot(results[0]).copy(below), picture("result_" + file + ".bmp").copy(below));
-        QCOMPARE(m_sounds.last(), outcome > 0 ? 3 : 1);
     }
 
     // Mouse scripts on the window, "move P", "press P B" and "release P B" (B: L, R or M),
@@ -286,26 +254,23 @@ private slots:
             else
                 QTest::mouseRelease(window, buttons[w[2]], {}, at[w[1]]);
         }
-        const char shown[] = {look(0), look(1), look(2), '\0'};
-        QCOMPARE(QString::fromLatin1(shown), looks);
+        QCOMPARE(QString(look(0)) + look(1) + look(2), looks);
         QCOMPARE(!state().game_over, started);
     }
 
     // Names are shown whole and as typed, never read as markup.
     void namesArePlainText() {
-        for (const QString name : {"<b>x</b>", "<img src=\":/icons/trilet.ico\">",
-                                   "Maximilian Alexander von Langenname"}) {
+        for (const QString name : {"<b>x</b>", "Maximilian Alexander von Langenname"}) {
             m_form->game().Change_setting(settings(1, 0, true, name.toStdString()));
             clickTombol(0);
             QCOMPARE(label("namalbl1")->text(), name + ":");
-            for (QLabel *l : {label("namalbl1"), label("giliranlbl")}) {
-                const int advance = l->fontMetrics().horizontalAdvance(l->text());
-                QVERIFY2(l->sizeHint().width() >= advance && l->width() >= advance,
+            for (QLabel *l : {label("namalbl1"), label("giliranlbl")})
+                QVERIFY2(l->width() >= l->fontMetrics().horizontalAdvance(l->text()),
                          qPrintable(name));
-            }
         }
     }
 
+    // The picture sits unscaled at the top left; the strip it leaves free is white.
     void resultPicture_data() {
         QTest::addColumn<QList<ResultPicture>>("fills");
         QTest::addColumn<QString>("picture");
@@ -318,7 +283,6 @@ private slots:
         QTest::newRow("draw") << QList{Draw} << "result_draw.bmp" << "The game is a draw";
         // clang-format on
     }
-    // The picture sits unscaled at the top left; the strip it leaves free is white.
     void resultPicture() {
         QFETCH(QList<ResultPicture>, fills);
         QFETCH(QString, picture);
@@ -333,6 +297,8 @@ private slots:
         QCOMPARE(readName(&window), said);
     }
 
+    // The name is drawn as typed, centred in a label that never grows: a longer one is cut
+    // off at both edges, neither elided nor wrapped.
     void nameLabel_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("short") << "Al";
@@ -340,8 +306,6 @@ private slots:
         QTest::newRow("too long, one word") << QString(30, QLatin1Char('W'));
         QTest::newRow("too long, words") << "Maximilian Bartholomew Featherstonehaugh";
     }
-    // The name is drawn as typed, centred in a label that never grows: a longer one is cut
-    // off at both edges, neither elided nor wrapped.
     void nameLabel() {
         QFETCH(QString, name);
         Form3 window;
@@ -350,22 +314,20 @@ private slots:
         QCOMPARE(label->geometry(), QRect(248, 56, 225, 42));
         QCOMPARE(label->text(), name);
         QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Serif"));
-        // The columns where the label, drawn alone on black, puts its white text.
+        // The first and last columns where the label, drawn alone on black, puts white text.
         QImage ink(label->size(), QImage::Format_RGB32);
         ink.fill(Qt::black);
         label->render(&ink, QPoint(), QRegion(), QWidget::DrawChildren);
-        QList<int> inked;
+        int left = ink.width(), right = -1;
         for (int x = 0; x < ink.width(); ++x)
             for (int y = 0; y < ink.height(); ++y)
-                if (qGray(ink.pixel(x, y)) >= 96 && !inked.contains(x)) inked << x;
-        const int left = inked.value(0, -1), right = inked.value(inked.size() - 1, -1);
+                if (qGray(ink.pixel(x, y)) >= 96) left = qMin(left, x), right = qMax(right, x);
         const int advance = label->fontMetrics().horizontalAdvance(name);
-        if (advance > label->width()) {
+        if (advance > label->width())
             QVERIFY2(left == 0 && right == label->width() - 1, "not cut at both edges");
-        } else {
-            QVERIFY2(qAbs(right - left + 1 - advance) <= 8, qPrintable(QString::number(right)));
-            QVERIFY(qAbs(left - (label->width() - 1 - right)) <= 4);
-        }
+        else
+            QVERIFY(qAbs(right - left + 1 - advance) <= 8 &&
+                    qAbs(left - (label->width() - 1 - right)) <= 4);
     }
 
     // A press and a release sent to the window as the platform sends them. The About box is a
@@ -441,6 +403,7 @@ private slots:
         const QList<QWidget *> results = visibleWindows("Form3");
         QCOMPARE(results.size(), 1);
         QCOMPARE(results[0]->findChild<QLabel *>("Label1")->text(), QStringLiteral("Player 2"));
+        QCOMPARE(m_sounds.last(), 3);
         for (int i : {2, 2, 1, 1}) clickTombol(i);
         QCOMPARE(visibleWindows("frmAbout").size(), 1);
         QCOMPARE(visibleWindows("Form2").size(), 1);

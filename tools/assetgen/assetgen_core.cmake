@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# The generator's code as a library, shared by the assetgen program and by the asset tests,
-# which regenerate everything and compare it with the committed files.
+# The generator's code as a library: painting, synthesis, the file writers and the comparison
+# of a fresh run with the committed files (assetgen --check).
 if(TARGET trilet_assetgen_core)
     return()
 endif()
@@ -11,6 +11,7 @@ find_package(GIF REQUIRED)
 set(ASSETGEN_DIR ${CMAKE_CURRENT_LIST_DIR})
 add_library(trilet_assetgen_core STATIC
     ${ASSETGEN_DIR}/about_art.cpp
+    ${ASSETGEN_DIR}/asset_check.cpp
     ${ASSETGEN_DIR}/asset_set.cpp
     ${ASSETGEN_DIR}/board_art.cpp
     ${ASSETGEN_DIR}/bmp_writer.cpp

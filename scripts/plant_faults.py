@@ -1,0 +1,752 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Plants realistic program faults one at a time and checks which test catches each.
+
+usage: plant_faults.py --tree DIR --build BUILD [--only ID,...] [--group NAME,...] [--list]
+                       [--timeout SECONDS] [--jobs N]
+
+For every fault of the table below: the fault's `old` snippet must occur exactly once in
+DIR/file (otherwise the fault is "stale"); it is replaced by `new`, BUILD is rebuilt
+incrementally (a fault that does not compile is reported as "does not build", not as
+caught), and the tests of BUILD run one at a time, cheapest first, until the first failure.
+The file is always restored afterwards, also on Ctrl-C. One line per fault on stdout:
+
+    ID caught by TEST
+    ID MISSED
+    ID stale (...)
+    ID does not build
+
+then the totals per group; at the end the pristine tree is rebuilt. Progress and timings go
+to stderr; build and test logs to BUILD/plant_faults_logs/.
+
+BUILD must be configured for DIR (for example with -DCMAKE_BUILD_TYPE=Debug
+-DTRILET_SANITIZE=ON). Python standard library only.
+"""
+
+import argparse
+import json
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+from dataclasses import dataclass
+
+
+@dataclass(frozen=True)
+class Fault:
+    id: str
+    group: str
+    what: str  # what a player or user would notice
+    file: str  # relative to the repository root
+    old: str  # must occur exactly once in the file
+    new: str
+
+
+def F(id, group, what, file, old, new):
+    return Fault(id, group, what, file, old, new)
+
+
+GAME = "game/game.cpp"
+LINES = "game/line_search.cpp"
+COMPUTER = "game/computer_player.cpp"
+CLOCK = "game/game_clock.cpp"
+SETTINGS = "game/settings.cpp"
+FORM1 = "ui/main/form1.cpp"
+FORM2 = "ui/options/form2.cpp"
+FORM3 = "ui/result/form3.cpp"
+
+FAULTS = [
+    # ---------------------------------------------------------------- engine: line search
+    F("e_ls_s_col8_wrap", "engine",
+      "an S in column 8 scores an S-O-S that wraps from the row's end into the next row",
+      LINES,
+      "(x == kS && (c == 8 || c == 0))",
+      "(x == kS && c == 0)"),
+    F("e_ls_o_left_edge_col2", "engine",
+      "an O in column 2 never scores, an O in column 1 scores a row line wrapping from the row above",
+      LINES,
+      "const bool leftBlocked = (x == kO && c == 1)",
+      "const bool leftBlocked = (x == kO && c == 2)"),
+    F("e_ls_o_column_at_edge", "engine",
+      "an O in column 1 or 9 never scores its column; a diagonal through it wraps instead",
+      LINES,
+      "if (d == -9 || (!leftBlocked && !rightBlocked)) test(n - d, n, n + d);",
+      "if (d == -8 || (!leftBlocked && !rightBlocked)) test(n - d, n, n + d);"),
+    F("e_ls_parity", "engine",
+      "O-S-O lines are struck and scored, S-O-S lines are not",
+      LINES,
+      "value % 2 != k % 2",
+      "value % 2 == k % 2"),
+    F("e_ls_s_down_diagonals", "engine",
+      "an S near the left or right edge misses its down-diagonal lines and scores wrapped ones",
+      LINES,
+      "if ((d == 8 && !leftBlocked) || d == 9 || (d == 10 && !rightBlocked)) {",
+      "if ((d == 8 && !rightBlocked) || d == 9 || (d == 10 && !leftBlocked)) {"),
+    F("e_ls_s_right_missing", "engine",
+      "an S never scores a row line running to its right",
+      LINES,
+      "        if (!rightBlocked) test(n, n + 1, n + 2);\n",
+      ""),
+    # ---------------------------------------------------------------- engine: scoring
+    F("e_score_one_line_only", "engine",
+      "a letter that completes two lines at once scores one point and strikes one line",
+      GAME,
+      "        scored = true;\n    }",
+      "        scored = true;\n        break;\n    }"),
+    F("e_no_extra_move", "engine",
+      "after scoring the turn passes anyway: no extra move for the scorer",
+      GAME,
+      "        scored = true;\n",
+      ""),
+    # ---------------------------------------------------------------- engine: turn passing
+    F("e_turn_modes_mixed", "engine",
+      "in two-player mode the move goes to the computer, against the computer to player 2",
+      GAME,
+      "    if (!scored) {\n        const int other = m_state.game_mode == 2 ? kComputer : 2;",
+      "    if (!scored) {\n        const int other = m_state.game_mode == 1 ? kComputer : 2;"),
+    F("e_timer_for_player2", "engine",
+      "the computer never answers; in two-player mode it moves for player 2",
+      GAME,
+      "if (m_state.current_player == kComputer) m_view.setComputerTimer(true);",
+      "if (m_state.current_player == 2) m_view.setComputerTimer(true);"),
+    # ---------------------------------------------------------------- engine: game end
+    F("e_target_ignores_computer", "engine",
+      "the computer reaching the score target does not end the game",
+      GAME,
+      "        for (int p = 1; p <= 3; ++p) {\n"
+      "            if (m_state.score[p] >= m_state.score_limit) {",
+      "        for (int p = 1; p <= 2; ++p) {\n"
+      "            if (m_state.score[p] >= m_state.score_limit) {"),
+    F("e_target_zero_ends", "engine",
+      "with 'Until All box filled' the game ends at the first placement",
+      GAME,
+      "if (m_state.score_limit > 0) {",
+      "if (m_state.score_limit >= 0) {"),
+    F("e_full_board_off_by_one", "engine",
+      "the game ends as 'board full' while cell 81 is still empty",
+      GAME,
+      "for (int n = 1; n <= kCells && full; ++n)",
+      "for (int n = 1; n < kCells && full; ++n)"),
+    F("e_full_board_vs_player2", "engine",
+      "on a full board against the computer the human wins or draws whatever the computer scored",
+      GAME,
+      "    if (full) {\n        const int other = m_state.game_mode == 2 ? kComputer : 2;",
+      "    if (full) {\n        const int other = 2;"),
+    F("e_tie_to_player1", "engine",
+      "a tie on a full board is won by player 1 instead of being a draw",
+      GAME,
+      "if (m_state.score[1] > m_state.score[other]) {",
+      "if (m_state.score[1] >= m_state.score[other]) {"),
+    F("e_clock_runs_after_end", "engine",
+      "the clock keeps running after the game has ended",
+      GAME,
+      "    m_state.game_over = true;\n    m_view.setClockTimer(false);\n",
+      "    m_state.game_over = true;\n"),
+    # ---------------------------------------------------------------- engine: outcome
+    F("e_mode2_draw_sound", "engine",
+      "a draw against the computer plays the win sound 3 instead of sound 1",
+      GAME,
+      "        if (winner == 0) {\n            sound = 1;",
+      "        if (winner == 0) {\n            sound = 3;"),
+    F("e_mode2_loss_sound", "engine",
+      "losing to the computer plays the win sound 3 instead of sound 1",
+      GAME,
+      "            picture = ResultPicture::Loser;\n            sound = 1;\n",
+      "            picture = ResultPicture::Loser;\n"),
+    F("e_mode2_loss_picture", "engine",
+      "losing to the computer shows the winner picture",
+      GAME,
+      "            picture = ResultPicture::Loser;",
+      "            picture = ResultPicture::Winner;"),
+    F("e_mode2_loss_name", "engine",
+      "losing to the computer shows 'Com' over the loser picture instead of the human's name",
+      GAME,
+      "            name = m_state.player_name[1];\n            picture = ResultPicture::Loser;",
+      "            name = m_state.player_name[winner];\n            picture = ResultPicture::Loser;"),
+    F("e_mode1_winner_name", "engine",
+      "in two-player mode the result window always names player 1 as the winner",
+      GAME,
+      "        name = m_state.player_name[winner];",
+      "        name = m_state.player_name[1];"),
+    F("e_end_sound_when_off", "engine",
+      "the end-of-game sound plays with sound switched off",
+      GAME,
+      "    if (m_state.sound_on) m_view.playSound(sound);",
+      "    m_view.playSound(sound);"),
+    # ---------------------------------------------------------------- engine: refusals
+    F("e_place_when_no_game", "engine",
+      "letters can be placed before the first game and after a game has ended",
+      GAME,
+      "void Game::Release_on_cell(int n, MouseButton button) {\n    if (m_state.game_over) return;\n",
+      "void Game::Release_on_cell(int n, MouseButton button) {\n"),
+    F("e_place_in_computer_turn", "engine",
+      "the player can place letters while the computer is to move",
+      GAME,
+      "    if (m_state.current_player == kComputer) return;\n",
+      ""),
+    F("e_middle_button_places", "engine",
+      "the middle mouse button places an O",
+      GAME,
+      "} else if (button == MouseButton::Right) {",
+      "} else if (button != MouseButton::Left) {"),
+    # ---------------------------------------------------------------- engine: computer
+    F("e_comp_columns_first", "engine",
+      "the computer completes a column before a row (its scan starts with the columns)",
+      COMPUTER,
+      "    {{1, 10, 19, 28, 37, 46, 55, 64, 73}, 1, false},\n"
+      "    {{55, 46, 37, 28, 19, 10, 1}, 10, true},\n"
+      "    {{7, 6, 5, 4, 3, 2}, 10, true},\n"
+      "    {{3, 4, 5, 6, 7, 8, 9}, 8, true},\n"
+      "    {{63, 54, 45, 36, 27, 18}, 8, true},\n"
+      "    {{1, 2, 3, 4, 5, 6, 7, 8, 9}, 9, false},\n",
+      "    {{1, 2, 3, 4, 5, 6, 7, 8, 9}, 9, false},\n"
+      "    {{55, 46, 37, 28, 19, 10, 1}, 10, true},\n"
+      "    {{7, 6, 5, 4, 3, 2}, 10, true},\n"
+      "    {{3, 4, 5, 6, 7, 8, 9}, 8, true},\n"
+      "    {{63, 54, 45, 36, 27, 18}, 8, true},\n"
+      "    {{1, 10, 19, 28, 37, 46, 55, 64, 73}, 1, false},\n"),
+    F("e_comp_pattern_letter", "engine",
+      "with S, O, empty in a line the computer puts an O into the gap and scores nothing",
+      COMPUTER,
+      "move = {t3, kS};",
+      "move = {t3, kO};"),
+    F("e_comp_diagonal_short", "engine",
+      "the computer overlooks the last line of every diagonal (for example 55-65-75)",
+      COMPUTER,
+      "const int lineCount = group.growing ? k + 1 : 7;",
+      "const int lineCount = group.growing ? k : 7;"),
+    F("e_comp_letter_swapped", "engine",
+      "the computer's fallback plays the other letter than the one last placed",
+      COMPUTER,
+      "board[lastCell] == kO ? kO : kS;",
+      "board[lastCell] == kO ? kS : kO;"),
+    F("e_comp_neighbour_order", "engine",
+      "the computer's fallback takes the neighbour below the last letter before the one above",
+      COMPUTER,
+      "for (int d : {-10, -9, -8, -1, 1, 8, 9, 10}) {",
+      "for (int d : {10, 9, 8, 1, -1, -8, -9, -10}) {"),
+    F("e_comp_neighbour_wrap", "engine",
+      "after a letter in column 9 the computer's fallback plays into column 1 of the next row",
+      COMPUTER,
+      "if (column + dColumn < 1 || column + dColumn > kSide) continue;",
+      "if (column + dColumn < 1) continue;"),
+    F("e_comp_redraw_range", "engine",
+      "the computer's random redraw never reaches cell 81: the game hangs when it is the only choice",
+      COMPUTER,
+      "n = std::clamp(draw() + 1, 1, kCells);",
+      "n = std::clamp(draw(), 1, kCells);"),
+    # ---------------------------------------------------------------- engine: clock
+    F("e_clock_sixty", "engine",
+      "the clock shows 00:00:60 before it turns to a full minute",
+      CLOCK,
+      "if (state.clock_seconds >= 60) {",
+      "if (state.clock_seconds > 60) {"),
+    F("e_clock_blank_hours", "engine",
+      "the clock's hours are padded with a blank (' 0:00:01')",
+      CLOCK,
+      '"%02d:%02d:%02d"',
+      '"%2d:%02d:%02d"'),
+    # ---------------------------------------------------------------- engine: options
+    F("e_opt_empty_name", "engine",
+      "an empty name stays empty instead of becoming 'Lorna Quillet'",
+      GAME,
+      "names[i]->empty() ? kDefaultName : *names[i]",
+      "*names[i]"),
+    F("e_opt_computer_label", "engine",
+      "against the computer the second name label shows player 2's name instead of 'Com'",
+      GAME,
+      "    if (m_state.game_mode == 2) m_view.setNameLabel(2, m_state.player_name[kComputer]);\n",
+      ""),
+    F("e_opt_modes_swapped", "engine",
+      "choosing 'Vs Computer' gives a two-player game and 'Vs Player' a computer game",
+      GAME,
+      "{false, values.mode1Blue, values.mode2Blue}",
+      "{false, values.mode2Blue, values.mode1Blue}"),
+    F("e_opt_minus_ignored", "engine",
+      "a score target of -5 is taken as 5 instead of being refused",
+      SETTINGS,
+      "        if (compact[i] == '-') sign = -1.0;\n",
+      ""),
+    F("e_opt_range_strict", "engine",
+      "a score target of 1 is refused with the range message",
+      SETTINGS,
+      "numericValue(values.targetText) >= 1.0",
+      "numericValue(values.targetText) > 1.0"),
+    # ---------------------------------------------------------------- engine: new game
+    F("e_new_timer_armed", "engine",
+      "a new game started while the computer is about to move lets the computer move first",
+      GAME,
+      "    m_view.setComputerTimer(false);\n    m_state.game_over = false;",
+      "    m_state.game_over = false;"),
+    F("e_new_scores_kept", "engine",
+      "the computer's score carries over into the next game",
+      GAME,
+      "for (int p = 1; p <= 3; ++p) m_state.score[p] = 0;",
+      "for (int p = 1; p <= 2; ++p) m_state.score[p] = 0;"),
+    F("e_new_board_kept", "engine",
+      "after a new game the cells look empty but stay taken",
+      GAME,
+      "        m_state.board[n] = kEmpty;\n",
+      ""),
+
+    # ================================================================ widgets
+    # No fault for the program's end when the main window closes: the explicit quit in its
+    # close handler and Qt's quit on the last window cover each other (the other windows do
+    # not keep the program alive), so no single slip there changes what the user sees.
+    F("w_cell_spacing", "widgets",
+      "the board's columns are squeezed together: cells touch side by side",
+      "ui/main/twips.h",
+      "160 + 575 * (game::columnOf(n) - 1)",
+      "160 + 525 * (game::columnOf(n) - 1)"),
+    F("w_letter_pictures", "widgets",
+      "a left click shows an O picture and a right click an S picture",
+      FORM1,
+      'PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);\n'
+      '    PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);',
+      'PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);\n'
+      '    PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);'),
+    F("w_release_global_position", "widgets",
+      "releasing a button over a cell places nothing (the screen position is tested)",
+      "ui/main/board_cell.cpp",
+      "if (rect().contains(event->position().toPoint())) emit released(",
+      "if (rect().contains(event->globalPosition().toPoint())) emit released("),
+    F("w_line_corners", "widgets",
+      "struck lines run between the cells' bottom-right corners instead of their centres",
+      FORM1,
+      "const QPointF toCentre(262.5 / 15, 262.5 / 15);",
+      "const QPointF toCentre(525.0 / 15, 525.0 / 15);"),
+    F("w_lines_not_repainted", "widgets",
+      "struck lines stay on screen after a new game until something else repaints",
+      "ui/main/line_overlay.cpp",
+      "    m_lines.clear();\n    update();",
+      "    m_lines.clear();"),
+    F("w_overlay_takes_clicks", "widgets",
+      "clicks on the board are swallowed by the line layer: no letter can be placed",
+      "ui/main/line_overlay.cpp",
+      "    setAttribute(Qt::WA_TransparentForMouseEvents);\n",
+      ""),
+    F("w_hover_not_recorded", "widgets",
+      "a highlighted button stays highlighted after the pointer moves to another",
+      "ui/main/button_feedback.cpp",
+      "    m_buttons[i]->setPicture(m_looks[i].highlighted);\n    hover_button = i;",
+      "    m_buttons[i]->setPicture(m_looks[i].highlighted);"),
+    F("w_release_look_normal", "widgets",
+      "after a press on a button its release shows the normal look instead of the highlight",
+      "ui/main/button_feedback.cpp",
+      "void ButtonFeedback::releaseAfterPress(int i) {\n"
+      "    m_buttons[i]->setPicture(m_looks[i].highlighted);",
+      "void ButtonFeedback::releaseAfterPress(int i) {\n"
+      "    m_buttons[i]->setPicture(m_looks[i].normal);"),
+    F("w_question_condition", "widgets",
+      "Start Game resets a running game without asking and asks when no game runs",
+      FORM1,
+      "if (m_game.state().game_over || m_askReset(this)) m_game.New_game();",
+      "if (!m_game.state().game_over || m_askReset(this)) m_game.New_game();"),
+    F("w_labels_rich_text", "widgets",
+      "a name typed as <b>Ann</b> shows in bold on the main window instead of as typed",
+      FORM1,
+      "    label->setTextFormat(Qt::PlainText);\n    label->setTextInteractionFlags",
+      "    label->setTextInteractionFlags"),
+    F("w_result_pictures_swapped", "widgets",
+      "the result window shows the loser picture for a win and the winner picture for a loss",
+      FORM3,
+      'return QStringLiteral(":/pictures/result_winner.bmp");\n'
+      '        case game::ResultPicture::Loser:\n'
+      '            return QStringLiteral(":/pictures/result_loser.bmp");',
+      'return QStringLiteral(":/pictures/result_loser.bmp");\n'
+      '        case game::ResultPicture::Loser:\n'
+      '            return QStringLiteral(":/pictures/result_winner.bmp");'),
+    F("w_result_name_kept", "widgets",
+      "the result window always shows 'Lorna Quillet' instead of the outcome's name",
+      FORM3,
+      "    m_label1->setText(name);\n",
+      ""),
+    F("w_result_click_inverted", "widgets",
+      "clicking the result window does not close it; only a release outside it does",
+      FORM3,
+      "    if (rect().contains(event->position().toPoint())) close();",
+      "    if (!rect().contains(event->position().toPoint())) close();"),
+    F("w_about_never_closes", "widgets",
+      "clicking the About box does not close it",
+      "ui/about/frm_about.cpp",
+      "if (m_pressedButton == Qt::NoButton) m_pressedButton = event->button();",
+      "if (m_pressedButton != Qt::NoButton) m_pressedButton = event->button();"),
+    F("w_about_twice", "widgets",
+      "every click on About.. opens one more About box",
+      FORM1,
+      "if (!m_about) m_about = new frmAbout;",
+      "m_about = new frmAbout;"),
+    F("w_fill_name2", "widgets",
+      "the options dialog shows player 1's name in both name boxes",
+      FORM2,
+      "m_text1[2]->setText(QString::fromStdString(state.player_name[2]));",
+      "m_text1[2]->setText(QString::fromStdString(state.player_name[1]));"),
+    F("w_mode_selector_greys", "widgets",
+      "clicking a game mode in the options turns it grey instead of blue",
+      FORM2,
+      "ui::ModeLabel *other = m_mode1[index == 1 ? 2 : 1];",
+      "ui::ModeLabel *other = m_mode1[index == 1 ? 1 : 2];"),
+    F("w_enter_on_cancel", "widgets",
+      "Enter on the focused Cancel button of the options does nothing",
+      FORM2,
+      "if (focused == m_command1 || focused == m_command2)",
+      "if (focused == m_command1)"),
+    F("w_range_then_applies", "widgets",
+      "after the range message the refused target is applied anyway and the dialog closes",
+      FORM2,
+      "        if (message) message(this);\n        return;\n    }",
+      "        if (message) message(this);\n    }"),
+    F("w_name_length_12", "widgets",
+      "names are cut at 12 characters instead of 13",
+      FORM2,
+      "constexpr int kNameLength = 13;",
+      "constexpr int kNameLength = 12;"),
+    F("w_ok_not_applied", "widgets",
+      "OK closes the options dialog without applying anything",
+      FORM2,
+      "    if (m_applier) m_applier(chosen);\n    close();",
+      "    close();"),
+    F("w_sound_not_cut", "widgets",
+      "a new sound does not stop the previous one before its buffer is replaced",
+      "sound/sound_player.cpp",
+      "    m_backend->stop();\n    sound_image = std::move(image);",
+      "    sound_image = std::move(image);"),
+    F("w_no_device_retries", "widgets",
+      "without a sound device every placement tries to open it again instead of staying silent",
+      "sound/sound_player.cpp",
+      "m_backend->open() ? Device::Open : Device::Unavailable",
+      "m_backend->open() ? Device::Open : Device::NotOpened"),
+
+    # ================================================================ e2e_soak
+    F("x_drag_places", "e2e_soak",
+      "a press on one cell released over another cell places a letter",
+      "ui/main/board_cell.cpp",
+      "    if (rect().contains(event->position().toPoint())) emit released(m_index, event->button());",
+      "    emit released(m_index, event->button());"),
+    F("x_computer_150ms", "e2e_soak",
+      "the computer answers after 150 ms instead of half a second",
+      FORM1,
+      "m_Timer2->setInterval(500);",
+      "m_Timer2->setInterval(150);"),
+    F("x_computer_1500ms", "e2e_soak",
+      "the computer answers after 1.5 s instead of half a second",
+      FORM1,
+      "m_Timer2->setInterval(500);",
+      "m_Timer2->setInterval(1500);"),
+    F("x_escape_closes_options", "e2e_soak",
+      "Escape closes the options dialog",
+      FORM2,
+      "    if (event->matches(QKeySequence::Cancel)) {\n"
+      "        event->accept();\n"
+      "        return;\n"
+      "    }\n",
+      ""),
+    F("x_wrong_end_sound", "e2e_soak",
+      "a two-player game ends with sound 1 instead of sound 3",
+      GAME,
+      "    int sound = 3;",
+      "    int sound = 1;"),
+    F("x_lines_below_cells", "e2e_soak",
+      "struck lines are drawn below the letter pictures instead of across them",
+      FORM1,
+      "    m_lines->raise();",
+      "    m_lines->lower();"),
+    F("x_turn_not_passing", "e2e_soak",
+      "a move that scores nothing keeps the turn; a scoring move passes it",
+      GAME,
+      "    if (!scored) {",
+      "    if (scored) {"),
+    F("x_target_strict", "e2e_soak",
+      "reaching the score target does not end the game; only passing it does",
+      GAME,
+      "if (m_state.score[p] >= m_state.score_limit) {",
+      "if (m_state.score[p] > m_state.score_limit) {"),
+    F("x_no_pressed_look", "e2e_soak",
+      "pressing a command button shows no pressed look",
+      "ui/main/button_feedback.cpp",
+      "    m_buttons[i]->setPicture(m_looks[i].pressed);",
+      "    m_buttons[i]->setPicture(m_looks[i].highlighted);"),
+    F("x_points_to_player1", "e2e_soak",
+      "every point goes to player 1's tally, whoever scored",
+      GAME,
+      "m_state.score[player] = static_cast<std::int16_t>(m_state.score[player] + 1);\n"
+      "        m_view.setScoreLabel(slotOf(player), std::to_string(m_state.score[player]));",
+      "m_state.score[1] = static_cast<std::int16_t>(m_state.score[1] + 1);\n"
+      "        m_view.setScoreLabel(slotOf(player), std::to_string(m_state.score[1]));"),
+    F("x_sound_when_off", "e2e_soak",
+      "a player's placement sounds with sound switched off",
+      GAME,
+      "    if (m_state.sound_on) m_view.playSound(2);\n    Check_lines(n, letter);",
+      "    m_view.playSound(2);\n    Check_lines(n, letter);"),
+    F("x_lines_kept", "e2e_soak",
+      "the struck lines of the last game stay on the board after a new game",
+      GAME,
+      "void Game::New_game() {\n    m_view.eraseLines();\n",
+      "void Game::New_game() {\n"),
+    F("x_overwrite_taken", "e2e_soak",
+      "a click on a taken cell replaces its letter",
+      GAME,
+      "if (n < 1 || n > kCells || m_state.board[n] != kEmpty) return;",
+      "if (n < 1 || n > kCells) return;"),
+]
+
+GROUPS = ["engine", "widgets", "e2e_soak"]
+
+
+def log(message):
+    print(message, file=sys.stderr, flush=True)
+
+
+def run(command, log_path, timeout=None):
+    """Runs command with its output into log_path; returns the exit status (124 on timeout)."""
+    with open(log_path, "w", encoding="utf-8") as out:
+        out.write("$ " + " ".join(command) + "\n")
+        out.flush()
+        process = subprocess.Popen(command, stdout=out, stderr=subprocess.STDOUT,
+                                   start_new_session=True)
+        try:
+            return process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+            out.write(f"\n*** killed after {timeout} s\n")
+            return 124
+        except BaseException:
+            # Ctrl-C: the child runs in its own session and must not outlive us.
+            try:
+                os.killpg(process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            process.wait()
+            raise
+
+
+def test_names(build):
+    listing = subprocess.run(["ctest", "--test-dir", build, "-N"], capture_output=True,
+                             text=True, check=True).stdout
+    return re.findall(r"^\s*Test\s+#\d+:\s+(\S+)\s*$", listing, re.MULTILINE)
+
+
+def cost_order(build, names):
+    """Cheapest first: the engine test, the widget tests, the soak test, then the rest (the
+    end-to-end and screen-reader tests); within each, by the costs ctest has recorded."""
+    costs = {}
+    try:
+        with open(os.path.join(build, "Testing", "Temporary", "CTestCostData.txt"),
+                  encoding="utf-8") as data:
+            for line in data:
+                parts = line.split()
+                if line.startswith("---"):
+                    break
+                if len(parts) == 3:
+                    costs[parts[0]] = float(parts[2])
+    except OSError:
+        pass
+
+    def rank(name):
+        if name == "game_engine":
+            return 0
+        if name == "tst_soak":
+            return 2
+        if name.startswith("tst_"):
+            return 1
+        return 3
+
+    index = {name: i for i, name in enumerate(names)}
+    return sorted(names, key=lambda n: (rank(n), costs.get(n, float("inf")), index[n]))
+
+
+class Journal:
+    """Keeps the original text of a file while a fault is planted in it, so that even a
+    killed run can be repaired by the next one."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def recover(self):
+        if not os.path.exists(self.path):
+            return
+        with open(self.path, encoding="utf-8") as f:
+            entry = json.load(f)
+        write_text(entry["file"], entry["original"])
+        log(f"restored {entry['file']} left planted by an interrupted run")
+        os.remove(self.path)
+
+    def open(self, file, original):
+        with open(self.path, "w", encoding="utf-8") as f:
+            json.dump({"file": file, "original": original}, f)
+
+    def close(self):
+        if os.path.exists(self.path):
+            os.remove(self.path)
+
+
+def read_text(path):
+    with open(path, encoding="utf-8", newline="") as f:
+        return f.read()
+
+
+def write_text(path, text):
+    with open(path, "w", encoding="utf-8", newline="") as f:
+        f.write(text)
+
+
+def build_tree(build, jobs, log_path):
+    return run(["cmake", "--build", build, "-j", str(jobs)], log_path) == 0
+
+
+def select(args):
+    faults = FAULTS
+    if args.group:
+        wanted = set(args.group.split(","))
+        unknown = wanted - set(GROUPS)
+        if unknown:
+            sys.exit(f"unknown group: {', '.join(sorted(unknown))}")
+        faults = [f for f in faults if f.group in wanted]
+    if args.only:
+        wanted = [w for w in args.only.split(",") if w]
+        known = {f.id for f in FAULTS}
+        unknown = [w for w in wanted if w not in known]
+        if unknown:
+            sys.exit(f"unknown fault: {', '.join(unknown)}")
+        faults = [f for f in faults if f.id in wanted]
+    return faults
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--tree", help="the source tree to plant faults in")
+    parser.add_argument("--build", help="a build folder configured for that tree")
+    parser.add_argument("--only", help="comma-separated fault ids")
+    parser.add_argument("--group", help="comma-separated groups: " + ", ".join(GROUPS))
+    parser.add_argument("--list", action="store_true", help="list the faults and stop")
+    parser.add_argument("--timeout", type=int, default=300, help="seconds per test (300)")
+    parser.add_argument("--jobs", type=int, default=2, help="build jobs (2)")
+    args = parser.parse_args()
+
+    ids = [f.id for f in FAULTS]
+    assert len(ids) == len(set(ids)), "duplicate fault id"
+    faults = select(args)
+
+    if args.list:
+        for f in faults:
+            print(f"{f.id}\t{f.group}\t{f.file}\t{f.what}")
+        for group in GROUPS:
+            print(f"{group}: {sum(f.group == group for f in faults)} faults")
+        return 0
+
+    if not args.tree or not args.build:
+        parser.error("--tree and --build are required (or --list)")
+    tree = os.path.abspath(args.tree)
+    build = os.path.abspath(args.build)
+    logs = os.path.join(build, "plant_faults_logs")
+    os.makedirs(logs, exist_ok=True)
+
+    # Ctrl-C and a plain kill both end the run through the restoring path.
+    def terminate(signum, frame):
+        raise KeyboardInterrupt
+
+    signal.signal(signal.SIGTERM, terminate)
+    signal.signal(signal.SIGHUP, terminate)
+
+    journal = Journal(os.path.join(logs, "planted.json"))
+    journal.recover()
+
+    started = time.monotonic()
+    log("building the pristine tree")
+    if not build_tree(build, args.jobs, os.path.join(logs, "pristine.build.log")):
+        sys.exit(f"the pristine tree does not build: see {logs}/pristine.build.log")
+    tests = cost_order(build, test_names(build))
+    if not tests:
+        sys.exit("no tests in " + build)
+    log("test order: " + ", ".join(tests))
+
+    results = {}  # id -> ("caught", test) | ("missed",) | ("stale", why) | ("nobuild",)
+    interrupted = False
+    try:
+        for number, fault in enumerate(faults, 1):
+            path = os.path.join(tree, fault.file)
+            prefix = f"[{number}/{len(faults)}] {fault.id}"
+            try:
+                original = read_text(path)
+            except OSError as error:
+                results[fault.id] = ("stale", f"cannot read {fault.file}: {error.strerror}")
+                print(f"{fault.id} stale ({results[fault.id][1]})", flush=True)
+                continue
+            count = original.count(fault.old)
+            if count != 1:
+                results[fault.id] = ("stale", f"snippet found {count} times in {fault.file}")
+                print(f"{fault.id} stale ({results[fault.id][1]})", flush=True)
+                continue
+
+            fault_started = time.monotonic()
+            journal.open(path, original)
+            try:
+                write_text(path, original.replace(fault.old, fault.new, 1))
+                log(f"{prefix}: building")
+                if not build_tree(build, args.jobs, os.path.join(logs, f"{fault.id}.build.log")):
+                    results[fault.id] = ("nobuild",)
+                else:
+                    results[fault.id] = ("missed",)
+                    for test in tests:
+                        log(f"{prefix}: {test}")
+                        status = run(["ctest", "--test-dir", build, "-R", f"^{re.escape(test)}$",
+                                      "--output-on-failure", "--timeout", str(args.timeout)],
+                                     os.path.join(logs, f"{fault.id}.{test}.log"),
+                                     timeout=args.timeout + 120)
+                        if status != 0:
+                            results[fault.id] = ("caught", test)
+                            break
+            finally:
+                write_text(path, original)
+                journal.close()
+
+            outcome = results[fault.id]
+            line = {"caught": lambda: f"{fault.id} caught by {outcome[1]}",
+                    "missed": lambda: f"{fault.id} MISSED",
+                    "nobuild": lambda: f"{fault.id} does not build"}[outcome[0]]()
+            print(line, flush=True)
+            log(f"{prefix}: {time.monotonic() - fault_started:.0f} s")
+    except KeyboardInterrupt:
+        interrupted = True
+        log("interrupted: the planted file has been restored")
+
+    print()
+    print("totals" + (" (interrupted, partial)" if interrupted else ""))
+    for group in GROUPS:
+        members = [f for f in faults if f.group == group]
+        if not members:
+            continue
+        done = [f for f in members if f.id in results]
+        kinds = {k: [f.id for f in done if results[f.id][0] == k]
+                 for k in ("caught", "missed", "stale", "nobuild")}
+        measured = len(kinds["caught"]) + len(kinds["missed"])
+        print(f"{group}: caught {len(kinds['caught'])}/{measured}"
+              f" (of {len(members)} faults; stale {len(kinds['stale'])},"
+              f" does not build {len(kinds['nobuild'])}"
+              + (f", not run {len(members) - len(done)}" if len(done) < len(members) else "")
+              + ")")
+        if kinds["missed"]:
+            print(f"  missed: {', '.join(kinds['missed'])}")
+        if kinds["stale"]:
+            print(f"  stale: {', '.join(kinds['stale'])}")
+        if kinds["nobuild"]:
+            print(f"  does not build: {', '.join(kinds['nobuild'])}")
+    caught = sum(1 for r in results.values() if r[0] == "caught")
+    measured = sum(1 for r in results.values() if r[0] in ("caught", "missed"))
+    print(f"all: caught {caught}/{measured}")
+    sys.stdout.flush()
+
+    log("rebuilding the pristine tree")
+    pristine = build_tree(build, args.jobs, os.path.join(logs, "pristine.build.log"))
+    log(f"pristine rebuild {'done' if pristine else 'FAILED'};"
+        f" total time {time.monotonic() - started:.0f} s")
+    if interrupted:
+        return 130
+    return 0 if pristine else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
