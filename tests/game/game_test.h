@@ -26,12 +26,24 @@ class RecordingView final : public game::GameView {
 public:
     QStringList calls;
 
+    // A whole picture is logged as the calls that draw it.
+    void showPicture(const game::Picture &p) override {
+        calls << (p.decoration ? "decoration" : "board") << "erase";
+        for (int n = 1; n <= game::kCells; ++n) showCell(n, p.cells[n]);
+        for (int slot : {1, 2}) setNameLabel(slot, p.nameLabel[slot]);
+        for (int slot : {1, 2}) setScoreLabel(slot, p.scoreLabel[slot]);
+        setTurnLabel(p.turnLabel);
+        setClockLabel(p.clockLabel);
+        for (const game::StruckLine &struck : p.lines) strikeLine(struck.cell, struck.line);
+        setClockTimer(p.clockTimer);
+        setComputerTimer(p.computerTimer);
+    }
     void showCell(int n, int letter) override { log("%1%2", "_SO?"[qBound(0, letter, 3)], n); }
     void setScoreLabel(int slot, const std::string &t) override { log("score%1 %2", slot, t); }
     void setNameLabel(int slot, const std::string &t) override { log("name%1 %2", slot, t); }
     void setTurnLabel(const std::string &t) override { log("turn %1", t); }
     void setClockLabel(const std::string &t) override { log("clock %1", t); }
-    void strikeLine(int first, int last) override { log("line %1-%2", first, last); }
+    void strikeLine(int, const game::Line &l) override { log("line %1-%2", l.first, l.last); }
     void eraseLines() override { log("erase"); }
     void setClockTimer(bool on) override { log(on ? "Timer1 on" : "Timer1 off"); }
     void setComputerTimer(bool on) override { log(on ? "Timer2 on" : "Timer2 off"); }
@@ -108,4 +120,6 @@ private slots:
     void changeSetting();
     void target_data();
     void target();
+    void badArguments_data();
+    void badArguments();
 };

@@ -2,6 +2,7 @@
 // One game through its operations (refusals, scoring, the extra move, the turn, the
 // computer's timer, both game ends, the result, the clock, options mid-game) and what the
 // view is told, in order; start-up and a new game; the options and the score target.
+#include "game/precondition.h"
 #include "game_test.h"
 
 void TestGame::moves_data() {
@@ -83,7 +84,9 @@ void TestGame::startAndNewGame() {
     };
     Table t(false);  // the checkerboard is decoration only: the board stays empty
     QCOMPARE(shown(t.view.calls.join(", ")),
-             shown("name1 Lorna Quillet:, name2 Player 2:" + cells("OS")));
+             shown("decoration, erase, name1 Lorna Quillet:, name2 Player 2:, score1 00, "
+                   "score2 00, turn None/Tuyul, clock 00:00:00, Timer1 off, Timer2 off" +
+                   cells("OS")));
     game::GameState idle;  // no game running, mode 1, sound on, no target
     idle.player_name = {"", "Lorna Quillet", "Player 2", "Com"};
     QVERIFY(fields(t.game.state()) == fields(idle));
@@ -94,8 +97,8 @@ void TestGame::startAndNewGame() {
     t.game.New_game();
     // A computer move pending from the discarded game must never land in this one.
     QCOMPARE(shown(t.view.calls.join(", ")),
-             shown("Timer2 off, erase, score1 00, name1 Ann:, score2 00, name2 Bob:, turn Ann, "
-                   "Timer1 on" +
+             shown("board, Timer2 off, erase, score1 00, name1 Ann:, score2 00, name2 Bob:, "
+                   "turn Ann, clock 01:01:01, Timer1 on" +
                    cells("__")));
     // A fresh game; the settings and the last placement stay.
     fresh.board = {};
@@ -180,4 +183,39 @@ void TestGame::target() {
     v.untilFull = true;  // "Until All box filled" takes any text and plays to a full board
     t.game.Change_setting(v);
     QVERIFY(game::targetAcceptable(v) && t.game.state().score_limit == 0);
+}
+
+// Arguments out of range are refused before anything is read with them, and reported.
+void TestGame::badArguments_data() {
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("argument");
+    for (int cell : {0, 82, -10}) {
+        QTest::addRow("Check_lines(%d)", cell) << 0 << cell;
+        QTest::addRow("Put_letter(%d)", cell) << 1 << cell;
+        QTest::addRow("Release_on_cell(%d)", cell) << 2 << cell;
+    }
+    QTest::newRow("Put_letter with no letter") << 3 << 41;
+    QTest::newRow("Game_end(4)") << 4 << 4;
+    QTest::newRow("Game_end(-1)") << 4 << -1;
+}
+
+void TestGame::badArguments() {
+    QFETCH(int, operation);
+    QFETCH(int, argument);
+    static int reports;
+    reports = 0;
+    game::setPreconditionHandler([](const char *) { ++reports; });
+    Table t;
+    QVERIFY(t.run("V2 N"));
+    const game::GameState before = t.game.state();
+    t.view.calls.clear();
+    (operation == 0   ? t.game.Check_lines(argument, game::kS)
+     : operation == 1 ? t.game.Put_letter(argument, game::kO)
+     : operation == 2 ? t.game.Release_on_cell(argument, game::MouseButton::Left)
+     : operation == 3 ? t.game.Put_letter(argument, 3)
+                      : t.game.Game_end(argument));
+    game::setPreconditionHandler(nullptr);
+    QCOMPARE(reports, 1);
+    QCOMPARE(t.view.calls, QStringList());
+    QVERIFY(fields(t.game.state()) == fields(before));
 }

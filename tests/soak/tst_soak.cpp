@@ -24,20 +24,6 @@
 
 namespace {
 
-// The S-O-S lines on the board, counted afresh along rows, columns and both diagonals.
-int sosLines(const game::GameState &s) {
-    constexpr int kSteps[4][2] = {{1, 1}, {9, 0}, {10, 1}, {8, -1}};  // step, column change
-    int count = 0;
-    for (int n = 1; n <= game::kCells; ++n)
-        for (const auto &[d, dc] : kSteps) {
-            const int lastColumn = game::columnOf(n) + 2 * dc;
-            if (n + 2 * d <= game::kCells && lastColumn >= 1 && lastColumn <= game::kSide)
-                count += s.board[n] == game::kS && s.board[n + d] == game::kO &&
-                         s.board[n + 2 * d] == game::kS;
-        }
-    return count;
-}
-
 // The top-level windows of that name, or only the visible ones.
 QList<QWidget *> windowsNamed(const char *name, bool visibleOnly = false) {
     QList<QWidget *> found;
@@ -198,9 +184,10 @@ private:
         }
         const int lines = int(overlay->lines().size());
         const int total = s.score[1] + s.score[2] + s.score[3];
-        if (total != lines || sosLines(s) != lines)
+        const int onBoard = int(game::allLines(s.board).size());
+        if (total != lines || onBoard != lines)
             return QString::asprintf("scores %d+%d+%d, %d struck lines, %d S-O-S on the board",
-                                     s.score[1], s.score[2], s.score[3], lines, sosLines(s));
+                                     s.score[1], s.score[2], s.score[3], lines, onBoard);
         for (const char *name : {"Form2", "Form3", "frmAbout"})
             if (windowsNamed(name).size() > 1) return QStringLiteral("two ") + name;
         if (!s.sound_on && !m_sounds.isEmpty()) return QStringLiteral("a sound with sound off");

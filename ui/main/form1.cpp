@@ -85,7 +85,6 @@ Form1::Form1(game::RandomSource *random)
     m_lines->setGeometry(rect());
     m_lines->setAccessibleDescription(
         QStringLiteral("The lines struck by the latest scoring move"));
-    eraseLines();
     m_lines->raise();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -110,24 +109,21 @@ void Form1::setSoundOutput(PlaySound play, WarmUpSound warmUp) {
 }
 
 void Form1::buildLabels() {
-    m_timelbl = addLabel("timelbl", QStringLiteral("00:00:00"), ui::fromTwips(6720, 5520), 12);
+    m_timelbl = addLabel("timelbl", ui::fromTwips(6720, 5520), 12);
     m_timelbl->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     QPalette blue = m_timelbl->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_timelbl->setPalette(blue);
-    m_timelbl->adjustSize();
     m_timelbl->setAccessibleDescription(QStringLiteral("Time played"));
 
-    m_giliranlbl =
-        addLabel("giliranlbl", QStringLiteral("None/Tuyul"), ui::fromTwips(3360, 5520), 13.5);
+    m_giliranlbl = addLabel("giliranlbl", ui::fromTwips(3360, 5520), 13.5);
     m_giliranlbl->setAccessibleDescription(QStringLiteral("Whose turn it is"));
     for (int slot = 1; slot <= 2; ++slot) {
         const int top = slot == 1 ? 4080 : 4320;
-        m_Scorelbl[slot] = addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2", QStringLiteral("00"),
-                                    ui::fromTwips(6960, top), 9.75);
+        m_Scorelbl[slot] =
+            addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2", ui::fromTwips(6960, top), 9.75);
         m_namalbl[slot] =
-            addLabel(slot == 1 ? "namalbl1" : "namalbl2", QStringLiteral("Player %1:").arg(slot),
-                     ui::fromTwips(5640, top), 8.25);
+            addLabel(slot == 1 ? "namalbl1" : "namalbl2", ui::fromTwips(5640, top), 8.25);
         const QString player = slot == 1 ? QStringLiteral("first") : QStringLiteral("second");
         m_Scorelbl[slot]->setAccessibleDescription(
             QStringLiteral("Score of the %1 player").arg(player));
@@ -136,7 +132,7 @@ void Form1::buildLabels() {
     }
 }
 
-QLabel *Form1::addLabel(const char *name, const QString &text, QPoint position, qreal pointSize) {
+QLabel *Form1::addLabel(const char *name, QPoint position, qreal pointSize) {
     auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(name));
     // Names are whatever the players typed: never markup, never mnemonics.
@@ -150,8 +146,6 @@ QLabel *Form1::addLabel(const char *name, const QString &text, QPoint position, 
     font.setBold(true);
     label->setFont(font);
     label->move(position);
-    label->setText(text);
-    label->adjustSize();
     return label;
 }
 
@@ -258,11 +252,27 @@ void Form1::closeEvent(QCloseEvent *event) {
     qApp->quit();
 }
 
+void Form1::showPicture(const game::Picture &picture) {
+    for (int n = 1; n <= game::kCells; ++n) {
+        showCell(n, picture.cells[n]);
+        // The start-up letters are decoration on an empty board: they read as empty.
+        if (picture.decoration) m_box[n]->setAccessibleName(ui::cellReading(n, game::kEmpty));
+    }
+    for (int slot = 1; slot <= 2; ++slot) {
+        setNameLabel(slot, picture.nameLabel[slot]);
+        setScoreLabel(slot, picture.scoreLabel[slot]);
+    }
+    setTurnLabel(picture.turnLabel);
+    setClockLabel(picture.clockLabel);
+    eraseLines();
+    for (const game::StruckLine &struck : picture.lines) strikeLine(struck.cell, struck.line);
+    setClockTimer(picture.clockTimer);
+    setComputerTimer(picture.computerTimer);
+}
+
 void Form1::showCell(int cell, int letter) {
     m_box[cell]->setPicture(letter == game::kS || letter == game::kO ? PIC[letter] : QPixmap());
-    // Read what the board holds, not the picture: the letters shown before the first game
-    // are decoration on an empty board.
-    const QString reading = ui::cellReading(cell, m_game.state().board[cell]);
+    const QString reading = ui::cellReading(cell, letter);
     if (m_box[cell]->accessibleName() != reading) m_box[cell]->setAccessibleName(reading);
 }
 
@@ -282,16 +292,15 @@ void Form1::setClockLabel(const std::string &text) {
     setLabelText(m_timelbl, text);
 }
 
-void Form1::strikeLine(int firstCell, int lastCell) {
+void Form1::strikeLine(int cell, const game::Line &line) {
     // From the centre of the first cell to the centre of the last: 262.5 twips in.
     const QPointF toCentre(262.5 / 15, 262.5 / 15);
-    m_lines->addLine(QLineF(QPointF(m_box[firstCell]->pos()) + toCentre,
-                            QPointF(m_box[lastCell]->pos()) + toCentre));
+    m_lines->addLine(QLineF(QPointF(m_box[line.first]->pos()) + toCentre,
+                            QPointF(m_box[line.last]->pos()) + toCentre));
     // The lines of one placement are read together; the next scoring placement replaces them.
-    const int placed = m_game.state().last_cell;
-    if (placed != m_strikeCell) m_latestStrikes.clear();
-    m_strikeCell = placed;
-    m_latestStrikes.append(ui::strikeReading(firstCell, lastCell));
+    if (cell != m_strikeCell) m_latestStrikes.clear();
+    m_strikeCell = cell;
+    m_latestStrikes.append(ui::strikeReading(line.first, line.last));
     m_lines->setAccessibleName(m_latestStrikes.join(QStringLiteral("; ")));
 }
 
