@@ -14,7 +14,6 @@
 #include <algorithm>
 
 #include "ui/about/frm_about.h"
-#include "ui/main/fonts.h"
 #include "ui/main/reset_question.h"
 #include "ui/result/form3.h"
 #include "ui_test.h"
@@ -61,7 +60,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { ui::installFontSubstitutes(); }
     void init() {
         m_sounds.clear();
         m_form = new Form1;
@@ -209,6 +207,18 @@ private slots:
         QVERIFY(!timer2()->isActive());
     }
 
+    // A double click on an image button is one click: at start-up it starts a game, and the
+    // second click asks no question.
+    void doubleClick() {
+        int asked = 0;
+        m_form->setAskReset([&asked](QWidget *) { return ++asked, true; });
+        QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, {}, QPoint(443, 118));
+        QVERIFY(!state().game_over);
+        QCOMPARE(asked, 0);
+        clickTombol(0);  // a second click of its own asks
+        QCOMPARE(asked, 1);
+    }
+
     // Mouse scripts on the window, "move P", "press P B" and "release P B" (B: L, R or M),
     // and the looks of tombol(0), tombol(1) and tombol(2) after them.
     void buttonLooks_data() {
@@ -330,8 +340,8 @@ private slots:
                     qAbs(left - (label->width() - 1 - right)) <= 4);
     }
 
-    // A press and a release sent to the window as the platform sends them. The About box is a
-    // tool window, which keeps it off the taskbar.
+    // A press and a release sent to the window as the platform sends them: only the left
+    // button's click closes it.
     void click_data() {
         QTest::addColumn<bool>("about");
         QTest::addColumn<QPoint>("pressAt");
@@ -341,12 +351,13 @@ private slots:
         const QPoint surface(20, 20), label(360, 77), outside(-30, 20);
         // clang-format off
         QTest::newRow("result, left") << false << surface << surface << Qt::LeftButton << true;
-        QTest::newRow("result, right") << false << surface << surface << Qt::RightButton << true;
+        QTest::newRow("result, right") << false << surface << surface << Qt::RightButton << false;
         QTest::newRow("result, on the name") << false << label << label << Qt::LeftButton << false;
         QTest::newRow("result, from the name off it") << false << label << surface << Qt::LeftButton << false;
         QTest::newRow("result, released outside") << false << surface << outside << Qt::LeftButton << false;
         QTest::newRow("About, left") << true << surface << surface << Qt::LeftButton << true;
-        QTest::newRow("About, right corner") << true << QPoint(399, 298) << QPoint(399, 298) << Qt::RightButton << true;
+        QTest::newRow("About, left corner") << true << QPoint(399, 298) << QPoint(399, 298) << Qt::LeftButton << true;
+        QTest::newRow("About, middle") << true << surface << surface << Qt::MiddleButton << false;
         QTest::newRow("About, released outside") << true << surface << outside << Qt::LeftButton << false;
         // clang-format on
     }
@@ -357,7 +368,6 @@ private slots:
         QFETCH(Qt::MouseButton, button);
         QFETCH(bool, closes);
         QPointer<QWidget> window = about ? static_cast<QWidget *>(new frmAbout) : new Form3;
-        if (about) QCOMPARE(window->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTest::mousePress(window->windowHandle(), button, {}, pressAt);
@@ -369,7 +379,7 @@ private slots:
     }
 
     // A secondary window opens centred over the main window, moved inside the screen where
-    // that would put it partly off it.
+    // that would put it partly off it; opened again, it stays where the user moved it.
     void windowPlacement_data() {
         QTest::addColumn<QPoint>("mainAt");
         QTest::addColumn<bool>("centred");
@@ -389,6 +399,10 @@ private slots:
             QVERIFY2(screen.contains(window->frameGeometry()), window->objectName().toLatin1());
             if (centred)
                 QCOMPARE(window->frameGeometry().center(), m_form->frameGeometry().center());
+            window->move(window->pos() + QPoint(-40, 30));
+            const QPoint moved = window->pos();
+            clickTombol(i);
+            QCOMPARE(window->pos(), moved);
             window->close();
         }
     }

@@ -2,12 +2,10 @@
 #include <QApplication>
 
 #include "sound/sound.h"
-#include "ui/main/fonts.h"
 #include "ui/main/form1.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    ui::installFontSubstitutes();
     int status = 0;
     {
         Form1 form;
