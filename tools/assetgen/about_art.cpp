@@ -72,11 +72,7 @@ QImage paintAbout() {
 
     const QPainterPath name = textPath(font(Face::SansBoldItalic, 46), "TRILET", 20, 112);
     paintShadow(p, name, QPointF(2.5, 3), 3, QColor(0, 0, 50, 110));
-    QLinearGradient ink(QPointF(0, 78), QPointF(0, 112));
-    ink.setColorAt(0, QColor(110, 175, 255));
-    ink.setColorAt(0.5, QColor(30, 95, 225));
-    ink.setColorAt(1, QColor(5, 30, 130));
-    fillOutlined(p, name, ink, QColor(12, 32, 104), 0.9);
+    fillOutlined(p, name, nameInk(78, 112), QColor(12, 32, 104), 0.9);
 
     // Version mark: a red seal.
     const QPointF seal(268, 62);

@@ -24,6 +24,7 @@ add_library(trilet_assetgen_core STATIC
     ${ASSETGEN_DIR}/icon_art.cpp
     ${ASSETGEN_DIR}/options_art.cpp
     ${ASSETGEN_DIR}/paint_util.cpp
+    ${ASSETGEN_DIR}/png_writer.cpp
     ${ASSETGEN_DIR}/portrait.cpp
     ${ASSETGEN_DIR}/quantizer.cpp
     ${ASSETGEN_DIR}/result_art.cpp
