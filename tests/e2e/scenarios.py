@@ -4,10 +4,9 @@ the null sink 'cap'): scenarios.py NAME --trilet P --resources DIR --lsan FILE -
 import array, contextlib, ctypes, os, pathlib, re, select, shutil, signal, subprocess, sys
 import tempfile, time, types
 
-# Each outside tool and the Debian package that brings it (scripts/setup installs them all).
-TOOLS = {"Xvfb": "xvfb", "openbox": "openbox", "xdotool": "xdotool", "import": "imagemagick",
-         "convert": "imagemagick", "pulseaudio": "pulseaudio", "pactl": "pulseaudio-utils",
-         "parecord": "pulseaudio-utils", "sox": "sox"}
+# A tool of each Debian package the driver runs (scripts/setup installs them all).
+TOOLS = {"Xvfb": "xvfb", "openbox": "openbox", "xdotool": "xdotool", "convert": "imagemagick",
+         "pulseaudio": "pulseaudio", "parecord": "pulseaudio-utils", "sox": "sox"}
 RAW = ["-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "1"]  # the recording
 START, OPTIONS, NAMES = (443, 118), (443, 166), [(376, 272, 86, 15), (376, 288, 86, 15)]
 MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (  # the middles of the options' controls
@@ -18,34 +17,29 @@ now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None)
 
 
 def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
+    if not condition: raise AssertionError(message)
 
 
-def cell(n, inset=0):
-    """Cell n's top left corner, or where a person clicks it (inset 17); laid out in twips."""
-    return [(2 * (at + 575 * i) + 15) // 30 + inset
-            for at, i in ((160, (n - 1) % 9), (130, (n - 1) // 9))]
+def cell(n, inset=0):  # cell n's top left corner, or where a person clicks it (inset 17)
+    row, column = divmod(n - 1, 9)  # laid out in twips
+    return [(2 * (at + 575 * i) + 15) // 30 + inset for at, i in ((160, column), (130, row))]
 
 
-def picture(*args, command="convert"):
-    """A picture file, or with import a window's client area: (width, height, RGB bytes)."""
+def picture(*args, command="convert"):  # a file, or with import a window: (width, height, RGB)
     data = subprocess.run([command, *args, "-depth", "8", "ppm:-"], capture_output=True).stdout
     check(header := re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data), command + " failed")
     return int(header[1]), int(header[2]), memoryview(data)[header.end():]
 
 
-def crop(pic, x, y, width, height):
-    return b"".join(pic[2][((y + r) * pic[0] + x) * 3:][:width * 3] for r in range(height))
+crop = lambda p, x, y, w, h: b"".join(p[2][((y + r) * p[0] + x) * 3:][:w * 3] for r in range(h))
 
 
-def stat(*sound, trim=()):
+def stat(*sound, trim=()):  # sox's length and rough frequency
     out = subprocess.run(["sox", *sound, "-n", *trim, "stat"], capture_output=True, text=True)
     return [float(re.search(name + r".*:\s+([\d.]+)", out.stderr)[1]) for name in ("Len", "Rough")]
 
 
-def spawn(argv, stdout=subprocess.DEVNULL, **options):
-    """A process in a group of its own that stops when this driver dies (PR_SET_PDEATHSIG)."""
+def spawn(argv, stdout=subprocess.DEVNULL, **options):  # in its own group, ends with the driver
     now.processes.append(subprocess.Popen(
         argv, stdin=subprocess.DEVNULL, stdout=stdout, stderr=subprocess.STDOUT, cwd=DIR,
         preexec_fn=lambda: (os.setsid(), ctypes.CDLL(None).prctl(1, signal.SIGTERM)), **options))
@@ -57,6 +51,8 @@ def run(*argv):
 
 
 output = lambda: pathlib.Path(LOG).read_text(errors="replace")  # the program's
+bmp = lambda name: picture("%s/pictures/%s.bmp" % (ARGS["--resources"], name))  # the program's
+mark = lambda: os.path.getsize(RECORDING) / 88200  # the seconds recorded so far
 
 
 def wait_for(condition, what):
@@ -99,8 +95,7 @@ def quit_program():
         "the program ended with %s:\n%s" % (now.program.returncode, output()))
 
 
-def window(title, shown=True):
-    """The id of the one window shown with that title; or, not shown, once none is."""
+def window(title, shown=True):  # the id of the one window shown with that title; or none shown
     search = ("xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title))
     return wait_for(lambda: (lambda ids: len(ids) == shown and (ids or [True])[0])(
         run(*search).split()), "%s window titled %r" % (["no", "one"][shown], title))
@@ -110,42 +105,30 @@ def keys(window, *keys):  # once the window manager has made the window active
     run("xdotool", "windowactivate", "--sync", window, "key", "--clearmodifiers", *keys)
 
 
-def see(window, condition, what):
-    def shot():
-        now.shot = picture("-window", window, command="import")
-        return condition(now.shot) and now.shot
-    return wait_for(shot, what)
+def see(window, condition, what):  # the window's look once it meets condition; kept in now.shot
+    look = lambda: setattr(now, "shot", picture("-window", window, command="import")) or now.shot
+    return wait_for(lambda: condition(look()) and now.shot, what)
 
 
-def click(window, points, button=1):
-    """A click at each (x, y) of the window, held 50 ms as a person's is: a press and release
-    in the same instant can reach openbox's click-to-focus grab first."""
+def click(window, points, button=1):  # at each (x, y), held 50 ms lest openbox's grab take it
     run("xdotool", *sum((["mousemove", "--window", window, x, y, "mousedown", button, "sleep",
                           0.05, "mouseup", button] for x, y in points), []))
 
 
-def cells(wanted, what=None):
-    """The main window once each cell n of wanted shows its letter, S, O or . for none."""
-    looks = {k: picture("%s/pictures/%s.bmp" % (ARGS["--resources"], name))
-             for k, name in (("S", "letter_s"), ("O", "letter_o"), (".", "background"))}
+def cells(wanted, what=None):  # the main window once each cell n shows wanted[n]: S, O or . none
+    looks = dict(S=bmp("letter_s"), O=bmp("letter_o"), **{".": bmp("background")})
     size, at = looks["S"][:2], lambda n, k: cell(n) if k == "." else (0, 0)
     return see(now.main, lambda shot: all(crop(shot, *cell(n), *size) == crop(
         looks[k], *at(n, k), *size) for n, k in wanted.items()), what or "cells %r" % wanted)
 
 
-def place(n, button, letter):
-    click(now.main, [cell(n, 17)], button)
-    cells({n: letter})
+place = lambda n, button, letter: (click(now.main, [cell(n, 17)], button), cells({n: letter}))
+new_game = lambda: (click(now.main, [START]),
+                    cells(dict.fromkeys(range(1, 82), "."), "the new game's empty board"))
 
 
-def new_game():
-    click(now.main, [START])
-    cells(dict.fromkeys(range(1, 82), "."), "the new game's empty board")
-
-
-def result(name, since, sounds):
-    """The result window with the named picture (but for the name over it); a click closes it."""
-    result, whole = window("Form3"), picture("%s/pictures/%s" % (ARGS["--resources"], name))
+def result(name, since, sounds):  # the result window's picture (but for the name), then closed
+    result, whole = window("Form3"), bmp(name)
     below_name = lambda pic: crop(pic, 0, 110, whole[0], whole[1] - 110)
     see(result, lambda shot: below_name(shot) == below_name(whole), name)
     expect(since, sounds, "the game's end")
@@ -159,14 +142,10 @@ def record():
     wait_for(mark, "parecord to deliver sound")
 
 
-mark = lambda: os.path.getsize(RECORDING) / 88200  # the seconds recorded so far
-
-
 def sounds(since):
-    """The sounds [start, end] (s) recorded that end after since, and how much was recorded
-    (10 ms steps): loud stretches (a peak over 1000), parted by more than 150 ms of quiet."""
-    data = pathlib.Path(RECORDING).read_bytes()
-    samples = array.array("h", data[:len(data) // 882 * 882])
+    """[start, end] (s) of the sounds (peaks over 1000 parted by under 150 ms of quiet) ending
+    after since; and the whole recording in 10 ms steps, '#' loud and '.' quiet."""
+    samples = array.array("h", (d := pathlib.Path(RECORDING).read_bytes())[:len(d) // 882 * 882])
     loud = "".join(".#"[max(map(abs, samples[i:i + 441])) > 1000]
                    for i in range(0, len(samples), 441))
     return [[m.start() / 100, m.end() / 100] for m in re.finditer(r"#+(\.{1,15}#+)*", loud)
@@ -201,7 +180,7 @@ def e2e_startup_two_players():
     cells({80: "S"})
     last = expect(0, [], "quiet after the placements")[-1][1]
     click(now.main, [cell(81, 17)])
-    result("result_winner.bmp", last, [3])
+    result("result_winner", last, [3])
     quit_program()
 
 
@@ -209,7 +188,6 @@ def e2e_options_computer():
     names = lambda shot: [crop(shot, *area) for area in NAMES]
     before = names(cells({81: "S"}, "the start-up board"))
     options = lambda: (click(now.main, [OPTIONS]), window("Options"))[1]
-
     type_into = lambda box, text: (click(dialog, [box]), run(
         "xdotool", "key", "ctrl+a", "BackSpace", "type", "--delay", 30, text))
 
@@ -235,12 +213,14 @@ def e2e_options_computer():
     human, computer = expect(0, [2, 2], "two placements")
     check(0.3 <= (gap := computer[0] - human[0]) <= 1.45, "the computer answered in %.2f s" % gap)
     click(now.main, [cell(4, 17)])  # heard: that placement, then the computer's cut by its win
-    result("result_loser.bmp", computer[1], [2, 1])
+    result("result_loser", computer[1], [2, 1])
 
     click(options(), [SOUND_OFF, OKEY])  # sound off: nothing is heard of the next game
     window("Options", False)
     silent = mark()
-    new_game()
+    new_game()  # on screen, the new game leaves nothing of the struck line 2-4, gaps included
+    board = bmp("background")
+    see(now.main, lambda shot: crop(shot, 84, 26, 42, 1) == crop(board, 84, 26, 42, 1), "no line")
     place(1, 1, "S")
     cells({2: "S"}, "the computer's answer")
     answered = mark()
@@ -259,18 +239,16 @@ def e2e_without_sound_server():
 
 if __name__ == "__main__":
     try:
-        missing = ["%s (Debian package %s)" % tool for tool in TOOLS.items()
-                   if shutil.which(tool[0]) is None]
+        missing = ["%s (Debian package %s)" % t for t in TOOLS.items() if not shutil.which(t[0])]
         check(not missing, "missing tools: %s; run scripts/setup" % ", ".join(missing))
         start("without_sound" not in sys.argv[1])
         globals()[sys.argv[1]]()
     except Exception as failure:  # a failed check, or a tool that gave nothing usable
-        print("FAIL: %s" % failure, file=sys.stderr)
-        if now.shot and ARGS.get("--artifacts"):
+        if now.shot:  # the last look at a window, for the artifacts
             os.makedirs(ARGS["--artifacts"], exist_ok=True)
-            with open("%s/%s.ppm" % (ARGS["--artifacts"], sys.argv[1]), "wb") as f:
-                f.write(b"P6 %d %d 255\n%s" % now.shot)
-        sys.exit(1)
+            pathlib.Path(ARGS["--artifacts"], sys.argv[1] + ".ppm").write_bytes(
+                b"P6 %d %d 255\n%s" % now.shot)
+        sys.exit("FAIL: %s" % failure)
     finally:
         for process in reversed(now.processes):
             with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
