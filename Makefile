@@ -42,10 +42,12 @@ bench: setup
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	./bench/run $(BUILD_BENCH)
 
-# A Debian package of the Release build: $(BUILD_RELEASE)/trilet_<version>_<arch>.deb
+# A Debian package of the Release build, $(BUILD_RELEASE)/trilet_<version>_<arch>.deb, checked
+# by lintian (scripts/setup installs it): any error or warning fails the target.
 package: setup
 	cmake -S . -B $(BUILD_RELEASE) $(CMAKE_GEN) $(RELEASE_FLAGS)
 	cmake --build $(BUILD_RELEASE) --target package -j $(JOBS)
+	lintian --fail-on error,warning $(BUILD_RELEASE)/trilet_*.deb
 
 assets: setup
 	cmake -S . -B $(BUILD_ASSETS) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_ASSETGEN=ON -DTRILET_BUILD_TESTS=OFF
