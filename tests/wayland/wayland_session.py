@@ -21,8 +21,11 @@ def read(path):
 
 
 def xdotool(display, *argv):
-    return subprocess.run(["xdotool", *map(str, argv)], env=dict(os.environ, DISPLAY=display),
-                          capture_output=True, text=True, timeout=30, check=True).stdout
+    try:
+        return subprocess.run(["xdotool", *map(str, argv)], env=dict(os.environ, DISPLAY=display),
+                              capture_output=True, text=True, timeout=30, check=True).stdout
+    except subprocess.TimeoutExpired:
+        sys.exit(f"wayland session: timed out: xdotool {' '.join(map(str, argv))} on {display}")
 
 
 def click(display, *points):
