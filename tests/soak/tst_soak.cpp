@@ -16,7 +16,6 @@
 #include <random>
 
 #include "ui/main/board_cell.h"
-#include "ui/main/fonts.h"
 #include "ui/main/form1.h"
 #include "ui/main/image_button.h"
 #include "ui/main/line_overlay.h"
@@ -47,7 +46,6 @@ public:
 
 private slots:
     void initTestCase() {
-        ui::installFontSubstitutes();
         // Quiet: the offscreen platform warns each time the program raises a window.
         QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
     }
