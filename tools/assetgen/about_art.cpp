@@ -8,6 +8,7 @@
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/fonts.h"
 #include "tools/assetgen/paint_util.h"
+#include "ui/common/version.h"
 
 namespace assetgen {
 
@@ -89,8 +90,9 @@ QImage paintAbout() {
     QFont versionFont = font(Face::SansBold, 9);
     versionFont.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
     p.fillPath(textPathCentred(versionFont, "VERSION", seal.x(), seal.y() - 8), Qt::white);
-    p.fillPath(textPathCentred(font(Face::SansBold, 24), "1.0", seal.x(), seal.y() + 19),
-               Qt::white);
+    p.fillPath(
+        textPathCentred(font(Face::SansBold, 24), TRILET_SHORT_VERSION, seal.x(), seal.y() + 19),
+        Qt::white);
 
     QLinearGradient rule(QPointF(20, 0), QPointF(330, 0));
     rule.setColorAt(0, QColor(10, 50, 190));

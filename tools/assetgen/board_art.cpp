@@ -11,6 +11,7 @@
 #include "tools/assetgen/fonts.h"
 #include "tools/assetgen/paint_util.h"
 #include "ui/common/layout.h"
+#include "ui/common/version.h"
 
 namespace assetgen {
 
@@ -101,7 +102,8 @@ void paintTitle(QPainter &p) {
     pillFill.setColorAt(0, QColor(235, 60, 50));
     pillFill.setColorAt(1, QColor(160, 0, 0));
     p.fillPath(pillPath, pillFill);
-    p.fillPath(textPathCentred(font(Face::SansBold, 10), "VER 1.0", pill.center().x(), 90),
+    p.fillPath(textPathCentred(font(Face::SansBold, 10), "VER " TRILET_SHORT_VERSION,
+                               pill.center().x(), 90),
                Qt::white);
 }
 

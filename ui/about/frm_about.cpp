@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "ui/about/frm_about.h"
+
+#include "ui/common/version.h"
+
 // The picture is one row taller than the window; its last row stays unseen.
 frmAbout::frmAbout()
     : PictureWindow("frmAbout", QStringLiteral("About Trilet"), layout::kAboutClient,
                     QStringLiteral(":/pictures/about.bmp"), false) {
     // The credits are a picture; a screen reader gets its words.
-    setAccessibleName(QStringLiteral("About Trilet 1.0"));
+    setAccessibleName(QStringLiteral("About Trilet " TRILET_SHORT_VERSION));
     setAccessibleDescription(QStringLiteral(
-        "Trilet, version 1.0. A game of S and O for two. Programming, pictures and sounds: "
+        "Trilet, version " TRILET_SHORT_VERSION
+        ". A game of S and O for two. Programming, pictures and sounds: "
         "Kovlane. Thanks for playing, and good luck! Copyright \u00a9 2003 Kovlane. Click "
         "anywhere to close."));
 }

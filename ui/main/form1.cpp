@@ -16,6 +16,7 @@
 #include "ui/common/fonts.h"
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
+#include "ui/common/version.h"
 #include "ui/common/window_placement.h"
 #include "ui/main/board_cell.h"
 #include "ui/main/button_feedback.h"
@@ -48,7 +49,7 @@ Form1::Form1(game::RandomSource *random)
       m_warmUpSound(sound::warmUp),
       m_game(*this, random ? *random : m_random) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Trilet 1.0 - Kovlane 2003"));
+    setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/trilet.ico")));
     setFixedSize(ui::size(layout::kMainClient));
     setFocusPolicy(Qt::NoFocus);

@@ -5,6 +5,10 @@
 #include "ui/main/form1.h"
 
 int main(int argc, char *argv[]) {
+    // The options, result and About windows open centred over the main window, and only X11
+    // lets a program place its windows. Unless the user chose a platform, take X11 (XWayland in
+    // a Wayland session) and fall back to Wayland where no X server answers.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     QApplication app(argc, argv);
     int status = 0;
     {
