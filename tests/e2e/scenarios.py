@@ -1,17 +1,21 @@
 # SPDX-License-Identifier: MIT
 """The real program on a private desktop (Xvfb, openbox and maybe a PulseAudio that plays only to
 the null sink 'cap'): scenarios.py NAME --trilet P --resources DIR --lsan FILE --artifacts DIR"""
-import array, contextlib, ctypes, os, pathlib, re, select, shutil, signal, subprocess, sys
+import array, contextlib, ctypes, json, os, pathlib, re, select, shutil, signal, subprocess, sys
 import tempfile, time, types
 
 # A tool of each Debian package the driver runs (scripts/setup installs them all).
 TOOLS = {"Xvfb": "xvfb", "openbox": "openbox", "xdotool": "xdotool", "convert": "imagemagick",
          "pulseaudio": "pulseaudio", "parecord": "pulseaudio-utils", "sox": "sox"}
 RAW = ["-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "1"]  # the recording
-START, OPTIONS, NAMES = (443, 118), (443, 166), [(376, 272, 86, 15), (376, 288, 86, 15)]
-MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (  # the middles of the options' controls
-    (246, 80), (288, 104), (228, 102), (164, 121), (192, 168), (308, 212))
 ARGS, DIR = dict(zip(sys.argv[2::2], sys.argv[3::2])), tempfile.mkdtemp(prefix="trilet-e2e-")
+LAYOUT = json.loads(pathlib.Path(ARGS["--layout"]).read_text())  # [left, top, width, height]
+at = lambda name, dx=None, dy=None: [LAYOUT[name][0] + (LAYOUT[name][2] // 2 if dx is None else dx),
+                                     LAYOUT[name][1] + (LAYOUT[name][3] // 2 if dy is None else dy)]
+START, OPTIONS, ABOUT = at("tombol0"), at("tombol1"), at("tombol2")  # where a person clicks
+NAMES = [at("namalbl%d" % slot, 0, 0) + [86, 15] for slot in (1, 2)]  # the names' ink
+MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (at("mode1_2", 38, 8), at("Check2"), at(
+    "Text2"), at("Text1_1"), at("Option1_2"), at("Command1"))
 PULSE, RECORDING, LOG = DIR + "/pulse", DIR + "/sound.raw", DIR + "/log"
 now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None)
 
@@ -21,8 +25,7 @@ def check(condition, message):
 
 
 def cell(n, inset=0):  # cell n's top left corner, or where a person clicks it (inset 17)
-    row, column = divmod(n - 1, 9)  # laid out in twips
-    return [(2 * (at + 575 * i) + 15) // 30 + inset for at, i in ((160, column), (130, row))]
+    return at("cell%d" % n, inset, inset)
 
 
 def picture(*args, command="convert"):  # a file, or with import a window: (width, height, RGB)
@@ -167,15 +170,22 @@ def expect(since, numbers, what):
 
 
 def e2e_startup_two_players():
-    see(now.main, lambda shot: shot[:2] == (530, 392), "a 530x392 client area")
+    see(now.main, lambda shot: list(shot[:2]) == LAYOUT["main"][2:], "the main window's size")
     cells({n: "SO"[1 - n % 2] for n in range(1, 82)}, "the S/O checkerboard")
+    click(now.main, [ABOUT])  # the About box belongs to no other window, and has no taskbar entry
+    about = window("About Trilet")
+    check(re.search("WM_TRANSIENT_FOR.*not found.*SKIP_TASKBAR", run(
+        "xprop", "-id", about, "WM_TRANSIENT_FOR", "_NET_WM_STATE"), re.S), "About box owned")
+    click(about, [(20, 20)])
+    window("About Trilet", False)
     new_game()
     record()
     place(1, 1, "S")
     expect(0, [2], "the first placement")
     place(2, 3, "O")
     click(now.main, [cell(3, 17)])  # S-O-S: a black line from cell 1's middle to cell 3's
-    see(now.main, lambda shot: crop(shot, 28, 26, 77, 1) == bytes(231), "the line 1-3")
+    (x, y), end = cell(1, 17), cell(3, 17)[0]
+    see(now.main, lambda shot: crop(shot, x, y, end - x, 1) == bytes(3 * (end - x)), "line 1-3")
     click(now.main, [cell(n, 17) for n in range(4, 81)])  # no more lines: player 1 wins 1-0
     cells({80: "S"})
     last = expect(0, [], "quiet after the placements")[-1][1]
@@ -191,7 +201,8 @@ def e2e_options_computer():
     type_into = lambda box, text: (click(dialog, [box]), run(
         "xdotool", "key", "ctrl+a", "BackSpace", "type", "--delay", 30, text))
 
-    keys(dialog := options(), "Escape")  # the message box below shows only if it stayed open
+    check("not found" in run("xprop", "-id", dialog := options(), "WM_TRANSIENT_FOR"), "owned")
+    keys(dialog, "Escape")  # the message box below shows only if it stayed open
     type_into(TEXT1_1, "Bo")
     click(dialog, [MODE2, CHECK2])
     type_into(TEXT2, "")
@@ -220,7 +231,8 @@ def e2e_options_computer():
     silent = mark()
     new_game()  # on screen, the new game leaves nothing of the struck line 2-4, gaps included
     board = bmp("background")
-    see(now.main, lambda shot: crop(shot, 84, 26, 42, 1) == crop(board, 84, 26, 42, 1), "no line")
+    x, y, width = cell(2)[0] + LAYOUT["cell2"][2], cell(2, 17)[1], cell(4)[0] - cell(3)[0] + 4
+    see(now.main, lambda shot: crop(shot, x, y, width, 1) == crop(board, x, y, width, 1), "no line")
     place(1, 1, "S")
     cells({2: "S"}, "the computer's answer")
     answered = mark()
