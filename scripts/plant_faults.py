@@ -529,9 +529,21 @@ _PRESENT = {
     "x_sound_when_off": ("    if (m_state.sound_on) m_screen.playSound(2);\n    Check_lines(n, letter);",
                          "    m_screen.playSound(2);\n    Check_lines(n, letter);"),
     "x_lines_kept": ("    shown.lines.clear();\n", ""),
+    # The windows moved to the layout table and the shared picture window.
+    "w_cell_spacing": ("    return {kCellLeft + kCellPitch * (game::columnOf(n) - 1),",
+                       "    return {kCellLeft + kCellSide * (game::columnOf(n) - 1),"),
+    "w_line_corners": ("const qreal half = layout::kCellSide / 2.0 / 15;",
+                       "const qreal half = layout::kCellSide / 1.0 / 15;"),
+    "w_result_click_inverted": ("    if (rect().contains(event->position().toPoint())) close();",
+                                "    if (!rect().contains(event->position().toPoint())) close();"),
+    "w_about_never_closes": ("    if (event->button() == Qt::LeftButton) m_leftPressed = true;",
+                             "    if (event->button() == Qt::LeftButton) m_leftPressed = false;"),
     "x_overwrite_taken": ("    if (m_state.board[n] != kEmpty) return;\n\n    int letter", "\n    int letter"),
 }
-FAULTS = [dataclasses.replace(f, old=_PRESENT[f.id][0], new=_PRESENT[f.id][1]) if f.id in _PRESENT else f
+_FILES = {"w_cell_spacing": "ui/common/layout.h", "w_result_click_inverted": "ui/common/picture_window.cpp",
+          "w_about_never_closes": "ui/common/picture_window.cpp"}
+FAULTS = [dataclasses.replace(f, old=_PRESENT[f.id][0], new=_PRESENT[f.id][1],
+                              file=_FILES.get(f.id, f.file)) if f.id in _PRESENT else f
           for f in FAULTS]
 
 
