@@ -84,7 +84,7 @@ private slots:
         m_form = &form;
         m_timer1 = form.findChild<QTimer *>(QStringLiteral("Timer1"));
         m_timer2 = form.findChild<QTimer *>(QStringLiteral("Timer2"));
-        form.setSoundOutput([this](int sound) { m_sounds.append(sound); }, [] {});
+        form.setSoundOutput([this](int sound) { m_sounds.append(sound); });
         form.setAskReset([this](QWidget *) { return pick(4) == 0; });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
