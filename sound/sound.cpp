@@ -1,30 +1,43 @@
 // SPDX-License-Identifier: MIT
 #include "sound/sound.h"
 
+#include <QTimer>
 #include <memory>
 
-#include "sound/sdl_backend.h"
+#include "sound/pulse_backend.h"
 #include "sound/sound_player.h"
 
 namespace sound {
 
 namespace {
-SoundPlayer &programPlayer() {
-    static SoundPlayer player(std::make_unique<SdlBackend>());
-    return player;
-}
+
+// The player and the timer that lets its path go, made by the first sound.
+struct ProgramSound {
+    QTimer releaseTimer;
+    SoundPlayer player{std::make_unique<PulseBackend>(),
+                       [this](std::chrono::milliseconds delay) { releaseTimer.start(delay); }};
+
+    ProgramSound() {
+        releaseTimer.setSingleShot(true);
+        QObject::connect(&releaseTimer, &QTimer::timeout, &releaseTimer,
+                         [this] { player.release(); });
+    }
+};
+
+std::unique_ptr<ProgramSound> programSound;
+bool shutDownDone = false;
+
 }  // namespace
 
 void Play_sound(int sound) {
-    programPlayer().play(sound);
-}
-
-void warmUp() {
-    programPlayer().warmUp();
+    if (shutDownDone) return;
+    if (!programSound) programSound = std::make_unique<ProgramSound>();
+    programSound->player.play(sound);
 }
 
 void shutDown() {
-    programPlayer().shutDown();
+    shutDownDone = true;
+    programSound.reset();
 }
 
 }  // namespace sound

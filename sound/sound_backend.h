@@ -5,20 +5,23 @@
 
 namespace sound {
 
-// The audio output the sound player drives: one device, one sound at a time, played from
-// a WAVE image in the caller's memory.
+// The sound path the sound player drives: opened when a sound is wanted, one sound at a
+// time, closed again when the program has been quiet for a while. Every call returns at
+// once; whatever waits on the sound system happens beside the user-interface thread.
 class SoundBackend {
 public:
     virtual ~SoundBackend() = default;
 
-    // Opens the audio device. False when there is none or it cannot be opened.
+    // Opens the path: loads what it needs and begins to connect. False when no sound can be
+    // made now (the library or the sound system is missing); the path is closed then.
     virtual bool open() = 0;
-    // Starts playing the WAVE image of size bytes at data and returns at once. The image
-    // stays untouched and readable until the next stop(). False when it cannot be played.
-    virtual bool start(const char *data, std::size_t size) = 0;
-    // Stops the sound started last, if any, and releases what start() made of it.
+    // Starts sound number `sound` (1..3), the WAVE image of size bytes at data, once the path
+    // is ready, and cuts the one playing. The image stays readable until the next stop().
+    // False when the path has broken since open() (the sound system went away): close it then.
+    virtual bool start(int sound, const char *data, std::size_t size) = 0;
+    // Cuts the sound started last, if it still plays, and lets go of its samples.
     virtual void stop() = 0;
-    // Stops any sound and closes the device opened by open().
+    // Stops any sound and closes the path: nothing of it runs any more.
     virtual void close() = 0;
 };
 

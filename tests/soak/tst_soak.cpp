@@ -42,7 +42,7 @@ private slots:
         m_timestamp += 10000;  // no double click across two runs
         Form1 form(this);
         m_form = &form;
-        form.setSoundOutput([this](int sound) { m_sounds.append(sound); }, [] {});
+        form.setSoundOutput([this](int sound) { m_sounds.append(sound); });
         form.setAskReset([this](QWidget *) { return pick(4) == 0; });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

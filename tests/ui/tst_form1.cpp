@@ -64,7 +64,7 @@ private slots:
     void init() {
         m_sounds.clear();
         m_form = new Form1;
-        m_form->setSoundOutput([this](int sound) { m_sounds.append(sound); }, [] {});
+        m_form->setSoundOutput([this](int sound) { m_sounds.append(sound); });
         m_form->setAskReset([](QWidget *) { return true; });
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));

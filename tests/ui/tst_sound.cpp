@@ -1,46 +1,39 @@
 // SPDX-License-Identifier: MIT
-// The sound player against a recording backend (what is played, cut and closed, from which
-// bytes), and the SDL backend on SDL's dummy driver and without any driver.
+// The sound player on a recording backend and a fake clock; its release times follow from the
+// lengths read from the three layouts (fact, LIST; 2 bytes after RIFF; odd data, pad, LIST, fact).
+#include <QDir>
 #include <QTest>
 #include <cstring>
 #include <memory>
 
-#include "sound/sdl_backend.h"
+#include "sound/pulse_backend.h"
 #include "sound/sound_player.h"
 
 namespace {
 
-// Writes down what the backend went through: "open", "open failed", "play N", "cut N" (stopped
-// while playing) and "close", N being the sound whose WAVE file it got (known by its size).
+// Writes down, at the fake clock's time, what the backend went through: "open", "open
+// failed", "play N", "play N broken" (the sound system went away), "stop" and "close".
 struct RecordingBackend final : sound::SoundBackend {
-    RecordingBackend(QStringList *events, bool deviceExists)
-        : m_events(events), m_deviceExists(deviceExists) {}
-    bool open() override {
-        *m_events << (m_deviceExists ? "open" : "open failed");
-        return m_deviceExists;
-    }
-    bool start(const char *data, std::size_t size) override {
-        m_copy = QByteArray(data, qsizetype(size));
-        m_playing = data;
-        *m_events << QStringLiteral("play %1").arg(sound());
+    explicit RecordingBackend(bool deviceExists) : m_deviceExists(deviceExists) {}
+    bool open() override { return log(m_deviceExists ? "open" : "open failed"), m_deviceExists; }
+    bool start(int sound, const char *data, std::size_t size) override {
+        log(QStringLiteral("play %1%2").arg(sound).arg(m_broken ? " broken" : ""));
+        if (std::exchange(m_broken, false)) return false;
+        m_copy = QByteArray(data, qsizetype(size)), m_playing = data;
         return true;
     }
-    // A device reads the bytes while it plays them: they must stay intact until it stops.
+    // A sound system reads the bytes while it plays them: they must stay intact until then.
     void stop() override {
         if (!m_playing) return;
         const bool intact = !std::memcmp(m_playing, m_copy.constData(), std::size_t(m_copy.size()));
-        *m_events
-            << QStringLiteral("cut %1%2").arg(sound()).arg(intact ? "" : " from freed memory");
-        m_playing = nullptr;
+        log(intact ? "stop" : "stop from freed memory"), m_playing = nullptr;
     }
-    void close() override {
-        stop();
-        *m_events << "close";
-    }
-    int sound() const { return QList<qsizetype>{44736, 7068, 39076}.indexOf(m_copy.size()) + 1; }
+    void close() override { stop(), log("close"); }
+    void log(const QString &event) { m_events << QStringLiteral("%1 %2").arg(m_now).arg(event); }
 
-    QStringList *m_events;
-    bool m_deviceExists;
+    QStringList m_events;
+    qint64 m_now = 0;
+    bool m_deviceExists, m_broken = false;
     QByteArray m_copy;
     const char *m_playing = nullptr;
 };
@@ -53,52 +46,59 @@ class TestSound : public QObject {
 private slots:
     void player_data() {
         QTest::addColumn<bool>("deviceExists");
-        QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<QStringList>("events");
-        QTest::newRow("first sound opens the device")
-            << true << QStringList{"play 2"} << QStringList{"open", "play 2"};
-        QTest::newRow("a new sound cuts the one playing")
-            << true << QStringList{"warmUp", "play 2", "play 3", "play 1"}
-            << QStringList{"open", "play 2", "cut 2", "play 3", "cut 3", "play 1"};
-        QTest::newRow("no device: silent, asked once")
-            << false << QStringList{"warmUp", "play 2", "play 3"} << QStringList{"open failed"};
-        QTest::newRow("shut down, then silent")
-            << true << QStringList{"play 3", "shutDown", "play 2", "warmUp"}
-            << QStringList{"open", "play 3", "cut 3", "close"};
+        QTest::addColumn<QString>("script");  // "play N", "wait MS", "break", "shutDown"
+        QTest::addColumn<QString>("events");
+        QTest::newRow("released 3 s after the last sound ends; the next sound opens it again")
+            << true << "play 2, wait 3158, wait 1000, play 1"
+            << "0 open, 0 play 2, 3159 stop, 3159 close, 4158 open, 4158 play 1";
+        QTest::newRow("a new sound cuts the one playing and restarts the wait")
+            << true << "play 3, wait 1000, play 2, play 1, wait 9000"
+            << "0 open, 0 play 3, 1000 stop, 1000 play 2, 1000 stop, 1000 play 1, "
+               "6023 stop, 6023 close";
+        QTest::newRow("no sound system: silent, asked again 2 s later")
+            << false << "play 2, wait 1999, play 3, wait 1, play 3, wait 20000"
+            << "0 open failed, 2000 open failed";
+        QTest::newRow("the sound system went away: the next sound opens the path anew")
+            << true << "play 2, wait 500, break, play 3, wait 9000"
+            << "0 open, 0 play 2, 500 stop, 500 play 3 broken, 500 close, 500 open, 500 play 3, "
+               "5267 stop, 5267 close";
+        QTest::newRow("shut down, then silent") << true << "play 3, shutDown, play 2, wait 9000"
+                                                << "0 open, 0 play 3, 0 stop, 0 close";
     }
     void player() {
         QFETCH(bool, deviceExists);
-        QFETCH(QStringList, calls);
-        QFETCH(QStringList, events);
-        QStringList recorded;
-        sound::SoundPlayer player(std::make_unique<RecordingBackend>(&recorded, deviceExists));
-        for (const QString &call : calls) {
-            if (call == "warmUp")
-                player.warmUp();
-            else if (call == "shutDown")
+        QFETCH(QString, script);
+        QFETCH(QString, events);
+        auto owned = std::make_unique<RecordingBackend>(deviceExists);
+        RecordingBackend *backend = owned.get();
+        qint64 &now = backend->m_now, due = -1;  // due: when the player asked to be called back
+        sound::SoundPlayer player(
+            std::move(owned), [&](std::chrono::milliseconds delay) { due = now + delay.count(); });
+        for (const QString &step : script.split(", ")) {
+            const qint64 argument = step.section(' ', 1).toLongLong();
+            if (step.startsWith("play")) {
+                player.play(int(argument));
+            } else if (step == "break") {
+                backend->m_broken = true;
+            } else if (step == "shutDown") {
                 player.shutDown();
-            else
-                player.play(call.sliced(5).toInt());
+            } else {
+                const qint64 until = now + argument;
+                for (; due >= 0 && due <= until; player.release()) now = std::exchange(due, -1);
+                now = until;
+            }
         }
-        QCOMPARE(recorded, events);
+        QCOMPARE(backend->m_events.join(", "), events);
     }
 
-    // SDL's dummy driver plays at a real device's pace: sound 2 lasts 0.16 s, sound 3 1.77 s.
-    // Without a driver nothing plays, and nothing breaks.
-    void sdlBackend() {
-        for (const bool device : {true, false}) {
-            qputenv("SDL_AUDIODRIVER", device ? "dummy" : "no-such-audio-driver");
-            auto owned = std::make_unique<sound::SdlBackend>();
-            sound::SdlBackend *backend = owned.get();
-            sound::SoundPlayer player(std::move(owned));
-            player.play(3);
-            QCOMPARE(backend->isPlaying(), device);
-            player.play(2);  // cuts sound 3: the channel is free long before 1.77 s
-            QTRY_VERIFY_WITH_TIMEOUT(!backend->isPlaying(), 1200);
-            player.shutDown();
-            player.play(3);
-            QVERIFY(!backend->isPlaying());
-        }
+    // Without a sound server the real backend refuses at once and leaves no thread behind.
+    void pulseWithoutServer() {
+        qputenv("PULSE_SERVER", "unix:/nonexistent/trilet-test");
+        const auto threads = [] { return QDir(QStringLiteral("/proc/self/task")).count(); };
+        const uint before = threads();
+        sound::PulseBackend backend;
+        QVERIFY(!backend.open());
+        QCOMPARE(threads(), before);
     }
 };
 

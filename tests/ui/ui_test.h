@@ -64,7 +64,7 @@ inline void play(Form1 &form, const QString &moves) {
 
 // A main window that plays no sound and never waits for an answer to its question.
 inline void silence(Form1 &form) {
-    form.setSoundOutput([](int) {}, [] {});
+    form.setSoundOutput([](int) {});
     form.setAskReset([](QWidget *) { return true; });
 }
 

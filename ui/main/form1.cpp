@@ -46,7 +46,6 @@ Form1::Form1(game::RandomSource *random)
                            Qt::WindowCloseButtonHint),
       m_askReset(ui::askResetGame),
       m_playSound(sound::Play_sound),
-      m_warmUpSound(sound::warmUp),
       m_game(*this, random ? *random : m_random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
@@ -99,11 +98,6 @@ Form1::~Form1() {
     delete m_result;
     delete m_about;
     delete m_options;
-}
-
-void Form1::setSoundOutput(PlaySound play, WarmUpSound warmUp) {
-    m_playSound = std::move(play);
-    m_warmUpSound = std::move(warmUp);
 }
 
 void Form1::buildLabels() {
@@ -226,13 +220,6 @@ void Form1::tombolClick(int i) {
 void Form1::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
-    if (!m_firstFramePainted) {
-        m_firstFramePainted = true;
-        // Opening the sound output takes a moment: not before the board is on screen.
-        QTimer::singleShot(0, this, [this] {
-            if (m_warmUpSound) m_warmUpSound();
-        });
-    }
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event) {

@@ -37,8 +37,6 @@ public:
     using AskReset = std::function<bool(QWidget *mainWindow)>;
     // Starts sound n (1..3).
     using PlaySound = std::function<void(int sound)>;
-    // Opens the sound output; run once, after the window's first frame is on screen.
-    using WarmUpSound = std::function<void()>;
 
     // The computer's random fallback draws from random when given, else from the clock.
     explicit Form1(game::RandomSource *random = nullptr);
@@ -47,7 +45,7 @@ public:
     game::Game &game() { return m_game; }
 
     void setAskReset(AskReset ask) { m_askReset = std::move(ask); }
-    void setSoundOutput(PlaySound play, WarmUpSound warmUp);
+    void setSoundOutput(PlaySound play) { m_playSound = std::move(play); }
 
     ui::BoardCell *box(int n) const { return m_box[n]; }
     ui::ImageButton *tombol(int i) const { return m_tombol[i]; }
@@ -102,8 +100,6 @@ private:
 
     AskReset m_askReset;
     PlaySound m_playSound;
-    WarmUpSound m_warmUpSound;
-    bool m_firstFramePainted = false;
 
     game::ClockRandom m_random;
     game::Game m_game;
