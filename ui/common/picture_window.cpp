@@ -3,6 +3,7 @@
 
 #include <xcb/xcb.h>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -80,6 +81,19 @@ void PictureWindow::mouseReleaseEvent(QMouseEvent *event) {
 // The second press of a double click starts no second click.
 void PictureWindow::mouseDoubleClickEvent(QMouseEvent *event) {
     event->accept();
+}
+
+void PictureWindow::keyPressEvent(QKeyEvent *event) {
+    const bool closing =
+        event->modifiers() == Qt::NoModifier ||
+        (event->key() == Qt::Key_Enter && event->modifiers() == Qt::KeypadModifier);
+    if (closing && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+                    event->key() == Qt::Key_Enter)) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace ui

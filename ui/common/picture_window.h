@@ -12,7 +12,8 @@ namespace ui {
 // A frameless window that is one picture, drawn unscaled from its top-left corner on white.
 // It has no owner, deletes itself when it closes and does not keep the program running. A
 // click on its own surface closes it: a press and a release of the left button, both on the
-// window; a double click is one click, and the other buttons do nothing.
+// window; a double click is one click, and the other buttons do nothing. Escape and Enter
+// close it too.
 class PictureWindow : public QWidget {
     Q_OBJECT
 
@@ -27,6 +28,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_picture;

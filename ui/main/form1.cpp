@@ -5,11 +5,13 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include "sound/sound.h"
 #include "ui/about/frm_about.h"
@@ -19,6 +21,7 @@
 #include "ui/common/version.h"
 #include "ui/common/window_placement.h"
 #include "ui/main/board_cell.h"
+#include "ui/main/board_keys.h"
 #include "ui/main/button_feedback.h"
 #include "ui/main/image_button.h"
 #include "ui/main/line_overlay.h"
@@ -28,6 +31,11 @@
 #include "ui/result/form3.h"
 
 namespace {
+
+// The keyboard cursor's frame: a ring this wide in the gap round its cell, in a colour that
+// neither the letters nor the struck lines use.
+constexpr int kCursorRing = 3;
+const QColor kCursorColour(255, 140, 0);
 
 // The pictures' names in the resources for tombol(0), tombol(1) and tombol(2).
 constexpr std::array<const char *, 3> kButtonPictures = {"start", "options", "about"};
@@ -51,7 +59,8 @@ Form1::Form1(game::RandomSource *random)
     setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/trilet.ico")));
     setFixedSize(ui::size(layout::kMainClient));
-    setFocusPolicy(Qt::NoFocus);
+    // The window itself takes the keys; none of its controls ever has the focus.
+    setFocusPolicy(Qt::StrongFocus);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
@@ -146,22 +155,25 @@ void Form1::buildBoard() {
     for (int n = 1; n <= game::kCells; ++n) {
         auto *cell = new ui::BoardCell(n, this);
         cell->setGeometry(ui::rect(layout::cell(n)));
-        connect(cell, &ui::BoardCell::released, this, [this](int index, Qt::MouseButton button) {
-            switch (button) {
-                case Qt::LeftButton:
-                    m_game.Release_on_cell(index, game::MouseButton::Left);
-                    break;
-                case Qt::RightButton:
-                    m_game.Release_on_cell(index, game::MouseButton::Right);
-                    break;
-                case Qt::MiddleButton:
-                    m_game.Release_on_cell(index, game::MouseButton::Middle);
-                    break;
-                default:
-                    break;
-            }
-        });
+        connect(cell, &ui::BoardCell::released, this, &Form1::releaseOnCell);
         m_box[n] = cell;
+    }
+}
+
+// A release over a cell, however it came: the mouse, a board key or a screen reader's action.
+void Form1::releaseOnCell(int index, Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            m_game.Release_on_cell(index, game::MouseButton::Left);
+            break;
+        case Qt::RightButton:
+            m_game.Release_on_cell(index, game::MouseButton::Right);
+            break;
+        case Qt::MiddleButton:
+            m_game.Release_on_cell(index, game::MouseButton::Middle);
+            break;
+        default:
+            break;
     }
 }
 
@@ -220,6 +232,80 @@ void Form1::tombolClick(int i) {
 void Form1::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
+    if (m_cursorShown) {
+        const QRect frame = cursorFrame();
+        const QRect inside = frame.adjusted(kCursorRing, kCursorRing, -kCursorRing, -kCursorRing);
+        painter.setClipRegion(QRegion(frame).subtracted(inside));
+        painter.fillRect(frame, kCursorColour);
+    }
+}
+
+QRect Form1::cursorFrame() const {
+    return m_box[m_cursor]->geometry().adjusted(-kCursorRing, -kCursorRing, kCursorRing,
+                                                kCursorRing);
+}
+
+void Form1::moveCursor(int cell, bool shown) {
+    if (cell == m_cursor && shown == m_cursorShown) return;
+    update(cursorFrame());
+    m_box[m_cursor]->setCursorHere(false);
+    m_cursor = cell;
+    m_cursorShown = shown;
+    m_box[m_cursor]->setCursorHere(shown);
+    update(cursorFrame());
+    if (shown) ui::announceFocus(m_box[m_cursor]);
+}
+
+void Form1::keyPressEvent(QKeyEvent *event) {
+    const ui::KeyCommand command = ui::keyCommand(event->key(), event->modifiers());
+    if (command == ui::KeyCommand::None) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // Holding a key moves on; it never places again, nor runs a command twice.
+    const bool placing = command == ui::KeyCommand::PlaceS || command == ui::KeyCommand::PlaceO;
+    if (event->isAutoRepeat() && (placing || !ui::isBoardCommand(command))) return;
+    if (ui::isBoardCommand(command)) moveCursor(ui::cursorTarget(m_cursor, command), true);
+    switch (command) {
+        case ui::KeyCommand::PlaceS:
+            releaseOnCell(m_cursor, Qt::LeftButton);
+            break;
+        case ui::KeyCommand::PlaceO:
+            releaseOnCell(m_cursor, Qt::RightButton);
+            break;
+        case ui::KeyCommand::StartGame:
+            tombolClick(0);
+            break;
+        case ui::KeyCommand::Options:
+            tombolClick(1);
+            break;
+        case ui::KeyCommand::About:
+            tombolClick(2);
+            break;
+        default:
+            break;
+    }
+}
+
+void Form1::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    // Every press in the window, whatever control it lands on, passes the window first.
+    if (QWindow *window = windowHandle()) window->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event) {
+    // A mouse player never sees the keyboard's cursor: a press anywhere hides it.
+    if (event->type() == QEvent::MouseButtonPress && watched == windowHandle())
+        moveCursor(m_cursor, false);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    // Back in the window, a screen reader is told where the cursor stands.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_cursorShown)
+        ui::announceFocus(m_box[m_cursor]);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event) {

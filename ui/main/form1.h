@@ -50,9 +50,17 @@ public:
     ui::BoardCell *box(int n) const { return m_box[n]; }
     ui::ImageButton *tombol(int i) const { return m_tombol[i]; }
 
+    // The keyboard's cursor: the cell the board keys act on, and whether its frame shows.
+    int cursorCell() const { return m_cursor; }
+    bool cursorShown() const { return m_cursorShown; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -62,6 +70,9 @@ private:
     QLabel *addLabel(const char *name, QPoint position, qreal pointSize);
     static void setLabelText(QLabel *label, const std::string &text);
     void tombolClick(int i);
+    void releaseOnCell(int index, Qt::MouseButton button);
+    void moveCursor(int cell, bool shown);
+    QRect cursorFrame() const;
 
     // game::GameView
     void showPicture(const game::Picture &picture) override;
@@ -88,8 +99,10 @@ private:
     QLabel *m_giliranlbl = nullptr;
     QLabel *m_timelbl = nullptr;
     ui::LineOverlay *m_lines = nullptr;
-    QStringList m_latestStrikes;  // read as the name of m_lines
-    int m_strikeCell = 0;         // the placement that struck them
+    QStringList m_latestStrikes;            // read as the name of m_lines
+    int m_strikeCell = 0;                   // the placement that struck them
+    int m_cursor = (game::kCells + 1) / 2;  // the centre cell
+    bool m_cursorShown = false;
     QTimer *m_Timer1 = nullptr;
     QTimer *m_Timer2 = nullptr;
     std::unique_ptr<ui::ButtonFeedback> m_feedback;

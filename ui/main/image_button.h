@@ -14,8 +14,6 @@ class ImageButton final : public PictureWidget {
 public:
     ImageButton(int index, QWidget *parent);
 
-    int index() const { return m_index; }
-
 signals:
     void pointerMoved(int index);
     void pressed(int index);

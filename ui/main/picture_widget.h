@@ -16,6 +16,7 @@ class PictureWidget : public QWidget {
 public:
     PictureWidget(const QString &name, int index, QWidget *parent);
 
+    int index() const { return m_index; }
     const QPixmap &picture() const { return m_picture; }
     // A null pixmap shows nothing.
     void setPicture(const QPixmap &picture);

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "game/game_state.h"
+#include "ui/common/picture_window.h"
 #include "ui/main/board_cell.h"
 #include "ui/main/image_button.h"
 #include "ui/main/line_overlay.h"
@@ -20,10 +21,21 @@ QString place(int n) {
     return QStringLiteral("row %1, column %2").arg(game::rowOf(n)).arg(game::columnOf(n));
 }
 
-// A command button as a push button. Pressing it from assistive technology is a click: it
-// runs from the event loop, because a click may open a modal question and the request that
-// pressed it must be answered first, and like a click it does nothing while a modal window
-// blocks the program.
+// Runs what an action of assistive technology asks for from the event loop, as a mouse click
+// would: the request must be answered first, since the deed may open a modal question. Like a
+// click, it does nothing while a modal window blocks the program, nor once the control is gone.
+template <typename Control, typename Deed>
+void actLater(Control *control, Deed deed) {
+    QPointer<Control> guarded = control;
+    QMetaObject::invokeMethod(
+        control,
+        [guarded, deed] {
+            if (guarded && !QApplication::activeModalWidget()) deed(guarded.data());
+        },
+        Qt::QueuedConnection);
+}
+
+// A command button as a push button, with the key that runs its command.
 class CommandButtonAccessible final : public QAccessibleWidget {
 public:
     explicit CommandButtonAccessible(ImageButton *button)
@@ -31,24 +43,82 @@ public:
 
     QStringList actionNames() const override { return {pressAction()}; }
 
+    QStringList keyBindingsForAction(const QString &actionName) const override {
+        static const QStringList kKeys = {QStringLiteral("Ctrl+N"), QStringLiteral("Ctrl+,"),
+                                          QStringLiteral("F1")};
+        const int i = static_cast<ImageButton *>(widget())->index();
+        if (actionName != pressAction() || i < 0 || i >= kKeys.size()) return {};
+        return {kKeys[i]};
+    }
+
     void doAction(const QString &actionName) override {
         if (actionName != pressAction() || !widget()->isEnabled()) return;
-        QPointer<ImageButton> button = static_cast<ImageButton *>(widget());
-        QMetaObject::invokeMethod(
-            button,
-            [button] {
-                if (button && !QApplication::activeModalWidget())
-                    emit button->clicked(button->index());
-            },
-            Qt::QueuedConnection);
+        actLater(static_cast<ImageButton *>(widget()),
+                 [](ImageButton *button) { emit button->clicked(button->index()); });
     }
+};
+
+// A cell as a text that can be played: its actions put an S or an O in it, as a release of the
+// left or the right button over it would. The keyboard's cursor on it makes it focused.
+class CellAccessible final : public QAccessibleWidget {
+public:
+    explicit CellAccessible(BoardCell *cell) : QAccessibleWidget(cell, QAccessible::StaticText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = true;
+        state.focused = static_cast<BoardCell *>(widget())->hasCursor();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {placeS(), placeO()}; }
+
+    QStringList keyBindingsForAction(const QString &actionName) const override {
+        if (actionName == placeS()) return {QStringLiteral("S")};
+        if (actionName == placeO()) return {QStringLiteral("O")};
+        return {};
+    }
+
+    void doAction(const QString &actionName) override {
+        if (actionName != placeS() && actionName != placeO()) return;
+        const Qt::MouseButton button = actionName == placeS() ? Qt::LeftButton : Qt::RightButton;
+        actLater(static_cast<BoardCell *>(widget()),
+                 [button](BoardCell *cell) { emit cell->released(cell->index(), button); });
+    }
+
+private:
+    static QString placeS() { return QStringLiteral("Place S"); }
+    static QString placeO() { return QStringLiteral("Place O"); }
+};
+
+// The result window and the About box: a click anywhere, Escape or Enter closes them.
+class PictureWindowAccessible final : public QAccessibleWidget {
+public:
+    explicit PictureWindowAccessible(PictureWindow *window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QStringList actionNames() const override { return {closeAction()}; }
+
+    QStringList keyBindingsForAction(const QString &actionName) const override {
+        if (actionName != closeAction()) return {};
+        return {QStringLiteral("Escape")};
+    }
+
+    void doAction(const QString &actionName) override {
+        if (actionName == closeAction())
+            actLater(static_cast<PictureWindow *>(widget()), [](PictureWindow *w) { w->close(); });
+    }
+
+private:
+    static QString closeAction() { return QStringLiteral("Close"); }
 };
 
 QAccessibleInterface *accessibleControl(const QString &, QObject *object) {
     if (auto *button = qobject_cast<ImageButton *>(object))
         return new CommandButtonAccessible(button);
-    if (auto *cell = qobject_cast<BoardCell *>(object))
-        return new QAccessibleWidget(cell, QAccessible::StaticText);
+    if (auto *cell = qobject_cast<BoardCell *>(object)) return new CellAccessible(cell);
+    if (auto *window = qobject_cast<PictureWindow *>(object))
+        return new PictureWindowAccessible(window);
     if (auto *lines = qobject_cast<LineOverlay *>(object))
         return new QAccessibleWidget(lines, QAccessible::StaticText);
     return nullptr;
@@ -69,6 +139,11 @@ QString cellReading(int n, int letter) {
 
 QString strikeReading(int firstCell, int lastCell) {
     return QStringLiteral("S-O-S from %1 to %2").arg(place(firstCell), place(lastCell));
+}
+
+void announceFocus(QWidget *control) {
+    QAccessibleEvent event(control, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 void installAccessibleControls() {

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace ui {
 
 // What a screen reader says for cell n (1..81) holding letter (game::kEmpty, kS or kO):
@@ -12,8 +14,12 @@ QString cellReading(int n, int letter);
 // What it says for a struck line: "S-O-S from row 1, column 1 to row 1, column 3".
 QString strikeReading(int firstCell, int lastCell);
 
-// Makes the command buttons read as push buttons that assistive technology can press, and
-// the cells and the struck-lines layer as texts. Installed once; later calls do nothing.
+// Makes the command buttons read as push buttons that assistive technology can press, the
+// cells as texts it can place S or O in, the result window and the About box as windows it
+// can close, and the struck-lines layer as a text. Installed once; later calls do nothing.
 void installAccessibleControls();
+
+// Tells assistive technology that control now has the focus (the keyboard's cursor moved).
+void announceFocus(QWidget *control);
 
 }  // namespace ui

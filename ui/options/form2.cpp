@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "ui/common/fonts.h"
 #include "ui/common/pictures.h"
@@ -102,6 +103,13 @@ void Form2::createControls() {
         connect(label, &ui::ModeLabel::clicked, this, [this, i] { selectMode(i); });
         m_mode1[i] = label;
     }
+    // The mode labels take no focus; from the keyboard Alt+P picks the player and Alt+M the
+    // machine. Nothing on the dialog shows these keys: its looks stay as they are.
+    const QKeySequence modeKeys[3] = {
+        {}, QKeySequence(Qt::ALT | Qt::Key_P), QKeySequence(Qt::ALT | Qt::Key_M)};
+    for (int i = 1; i <= 2; ++i)
+        connect(new QShortcut(modeKeys[i], this), &QShortcut::activated, this,
+                [this, i] { selectMode(i); });
     // "Vs Player" lets the background picture show through; "Vs Computer" is opaque white.
     paintWhite(m_mode1[2]);
     selectMode(1);
