@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The main window driven with the mouse: start-up, placing, struck lines, the new-game
-// question, the clock and the computer on their timers, the command buttons' looks, the
-// windows it opens and closing it; the result window's pictures and name, and clicks on it
-// and on the About box.
+// The main window driven with the mouse and the keyboard: start-up, placing, struck lines, the
+// new-game question, the clock and the computer on their timers, the command buttons' looks,
+// the keyboard's cursor and command keys, the windows it opens and closing it; the result
+// window's pictures and name, and clicks on it and on the About box.
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
@@ -218,6 +218,90 @@ private slots:
         QCOMPARE(asked, 0);
         clickTombol(0);  // a second click of its own asks
         QCOMPARE(asked, 1);
+    }
+
+    // Key scripts in a game between two players ("press": a mouse click on the bare surface),
+    // then where the cursor stands, whether its ring shows and what the board holds. Placing
+    // goes the mouse's way: a placement sound for each letter.
+    void keyboard_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("placed");
+        QTest::newRow("untouched") << "" << 41 << false << "";
+        QTest::newRow("arrows") << "Right Right Up" << 34 << true << "";
+        QTest::newRow("edges stop it") << "PgUp Home Up Left" << 1 << true << "";
+        QTest::newRow("row and column ends") << "End PgDown" << 81 << true << "";
+        QTest::newRow("keypad arrow") << "Num+Left" << 40 << true << "";
+        QTest::newRow("s and O") << "Up S Down Shift+O" << 41 << true << "S32 O41";
+        QTest::newRow("Space, Shift+Space") << "Space Right Shift+Space" << 42 << true << "S41 O42";
+        QTest::newRow("taken cell") << "S O" << 41 << true << "S41";
+        QTest::newRow("keys of no meaning") << "A Ctrl+S Alt+Right Ctrl+Space" << 41 << false << "";
+        QTest::newRow("a mouse press hides it") << "Right press" << 42 << false << "";
+        QTest::newRow("a key shows it again") << "Right press S" << 42 << true << "S42";
+    }
+    void keyboard() {
+        QFETCH(QString, script);
+        QFETCH(int, cursor);
+        QFETCH(bool, shown);
+        QFETCH(QString, placed);
+        start(1, 0);
+        m_sounds.clear();
+        for (const QString &key : script.split(' ', Qt::SkipEmptyParts)) {
+            const QKeyCombination combination = QKeySequence::fromString(key)[0];
+            if (key == "press")
+                QTest::mouseClick(m_form->windowHandle(), Qt::LeftButton, {}, {360, 60});
+            else
+                QTest::keyClick(m_form, combination.key(), combination.keyboardModifiers());
+        }
+        QCOMPARE(m_form->cursorCell(), cursor);
+        QCOMPARE(m_form->cursorShown(), shown);
+        QStringList board;
+        for (int n = 1; n <= game::kCells; ++n)
+            if (state().board[n] != game::kEmpty)
+                board
+                    << QStringLiteral("%1%2").arg(state().board[n] == game::kS ? 'S' : 'O').arg(n);
+        QCOMPARE(board.join(' '), placed);
+        QCOMPARE(m_sounds, QList<int>(board.size(), 2));
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_form->box(cursor))->state().focused,
+                 shown);
+        // The ring lies in the gap above the cell.
+        const QPoint gap = m_form->box(cursor)->pos() - QPoint(0, 2);
+        const QColor ring = shot(m_form).pixelColor(gap);
+        QCOMPARE(ring == QColor(255, 140, 0), shown);
+    }
+
+    // The command keys: Ctrl+N asks before it throws a running game away (held down, once),
+    // F1 opens the About box and Ctrl+, the options; Escape and Enter close the About box and
+    // the result window.
+    void commandKeys() {
+        int asked = 0;
+        m_form->setAskReset([&asked](QWidget *) { return ++asked, true; });
+        QTest::keyClick(m_form, Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(!state().game_over);
+        QCOMPARE(asked, 0);
+        QTest::keyPress(m_form, Qt::Key_N, Qt::ControlModifier);
+        QTest::simulateEvent(m_form, true, Qt::Key_N, Qt::ControlModifier, {}, true);
+        QCOMPARE(asked, 1);
+        QTest::keyClick(m_form, Qt::Key_Comma, Qt::ControlModifier);
+        QCOMPARE(visibleWindows("Form2").size(), 1);
+        for (const auto &[key, modifiers] : {std::pair{Qt::Key_Escape, Qt::NoModifier},
+                                             {Qt::Key_Return, Qt::NoModifier},
+                                             {Qt::Key_Enter, Qt::KeypadModifier}}) {
+            m_form->game().Change_setting(settings(1, 1));
+            QTest::keyClick(m_form, Qt::Key_N, Qt::ControlModifier);
+            play("S1 S3 O2");
+            QTest::keyClick(m_form, Qt::Key_F1);
+            for (const char *name : {"frmAbout", "Form3"}) {
+                QWidget *window = visibleWindows(name).value(0);
+                QVERIFY2(window, name);
+                QTest::keyClick(window, Qt::Key_Space);
+                QTest::keyClick(window, key, Qt::ControlModifier);
+                QVERIFY2(window->isVisible(), "closed by Space or with Ctrl");
+                QTest::keyClick(window, key, modifiers);
+                QVERIFY2(!window->isVisible(), name);
+            }
+        }
     }
 
     // Mouse scripts on the window, "move P", "press P B" and "release P B" (B: L, R or M),
