@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The real windows under a long storm of seeded random input: presses, releases and moves of
-// all three mouse buttons over cells, buttons and bare surface (double clicks too), clock and
-// computer ticks, clicks on the options' controls, new games (the question answered at random),
-// result and About windows clicked; after each input the game must hold. Seeds 1 2 3 by default;
-// TRILET_SOAK_SEED=N replays seed N alone, =random draws one; TRILET_SOAK_EVENTS the length.
+// all three mouse buttons over cells, buttons and bare surface (double clicks too), the board
+// and command keys to the main window and Escape or Enter to the others, clock and computer ticks,
+// clicks on the options' controls, new games (the question answered at random), result and About
+// windows clicked; after each input the game must hold. Seeds 1 2 3 by default; TRILET_SOAK_SEED=N
+// replays seed N alone, =random draws one; TRILET_SOAK_EVENTS the length.
 #include <QApplication>
 #include <QLoggingCategory>
 #include <QTest>
@@ -42,6 +43,7 @@ private slots:
         m_timestamp += 10000;  // no double click across two runs
         Form1 form(this);
         m_form = &form;
+        m_keyed = false;
         form.setSoundOutput([this](int sound) { m_sounds.append(sound); });
         form.setAskReset([this](QWidget *) { return pick(4) == 0; });
         form.show();
@@ -75,6 +77,7 @@ private:
         m_input = QString::asprintf("mouse event %d, button %d at %d,%d on %s", int(type),
                                     int(button), at.x(), at.y(), qPrintable(window->objectName()));
         if (type != QEvent::MouseMove) m_held.setFlag(button, type == QEvent::MouseButtonPress);
+        if (type == QEvent::MouseButtonPress && window == m_form->windowHandle()) m_keyed = false;
         m_mayStartGame = type == QEvent::MouseButtonRelease && button == Qt::LeftButton &&
                          window == m_form->windowHandle() &&
                          m_form->tombol(0)->geometry().contains(at);
@@ -110,6 +113,23 @@ private:
                          inside(options->findChild<QWidget *>(kControls[pick(7)])->geometry()));
         for (const char *name : {"Form3", "frmAbout"})
             if (QWidget *w = window(name); w && take(40)) return click(w, inside(w->rect()));
+        // clang-format off
+        static const QKeyCombination kKeys[] = {  // the board's twelve first
+            Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+            Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_S, Qt::Key_O, Qt::Key_Space,
+            Qt::SHIFT | Qt::Key_Space, Qt::CTRL | Qt::Key_N, Qt::Key_F1, Qt::CTRL | Qt::Key_Comma,
+            Qt::Key_Escape, Qt::Key_Return};
+        // clang-format on
+        if (take(150)) {
+            const int k = pick(int(std::size(kKeys)));
+            const QKeyCombination key = kKeys[k];
+            QWidget *to = pick(3) ? m_form : window(pick(2) ? "Form3" : "frmAbout");
+            m_input = QString::asprintf("key %x to %s", key.toCombined(),
+                                        to ? qPrintable(to->objectName()) : "none");
+            m_keyed |= to == m_form && k < 12;
+            m_mayStartGame = to == m_form && key == (Qt::CTRL | Qt::Key_N);
+            return to ? QTest::keyClick(to, key.key(), key.keyboardModifiers()) : void();
+        }
 
         // Raw pointer input on the main window; a release comes mostly where the press was.
         QPoint at = inside(pick(20) < 12 ? m_form->box(1 + pick(game::kCells))->geometry()
@@ -133,6 +153,8 @@ private:
             placed += before.board[n] == game::kEmpty && s.board[n] != game::kEmpty;
             changed += before.board[n] != game::kEmpty && s.board[n] != before.board[n];
         }
+        if (m_form->cursorShown() != m_keyed)
+            return QString::asprintf("the cursor's ring shown: %d", m_form->cursorShown());
         const int struck = int(m_form->findChild<ui::LineOverlay *>("lines")->lines().size());
         const int onBoard = int(game::allLines(s.board).size());
         if (s.score[1] + s.score[2] + s.score[3] != struck || onBoard != struck)
@@ -169,6 +191,7 @@ private:
     QPoint m_pressedAt;
     int m_timestamp = 0;
     bool m_mayStartGame = false;
+    bool m_keyed = false;  // a board key came after the last press on the main window
     QString m_input;
 };
 
