@@ -271,6 +271,35 @@ private slots:
         QCOMPARE(ring == QColor(255, 140, 0), shown);
     }
 
+    // What a screen reader hears of a move, as one notification: the letter with its cell,
+    // lines struck, scores and the turn when it passes; the computer's moves too.
+    void announcements_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("new game") << 1 << ""
+                                  << "";
+        QTest::newRow("letter, turn") << 1 << "O81"
+                                      << "Row 9, column 9: O. Turn: Player 2";
+        QTest::newRow("line, score") << 1 << "S1 O2 S3"
+                                     << "Row 1, column 3: S. S-O-S from row 1, column 3 to row 1, "
+                                        "column 1. Lorna Quillet: 1";
+        QTest::newRow("computer") << 2 << "S1"
+                                  << "Row 1, column 2: S. Turn: Lorna Quillet";
+    }
+    void announcements() {
+        QFETCH(int, mode);
+        QFETCH(QString, moves);
+        QFETCH(QString, heard);
+        start(mode, 0);
+        for (const QString &move : moves.split(' ', Qt::SkipEmptyParts)) {
+            QCoreApplication::sendPostedEvents();  // one move at a time, as a player makes them
+            play(move);
+        }
+        QCoreApplication::sendPostedEvents();
+        QTRY_COMPARE(readName(m_form->findChild<QWidget *>("announcer")), heard);
+    }
+
     // The command keys: Ctrl+N asks before it throws a running game away (held down, once),
     // F1 opens the About box and Ctrl+, the options; Escape and Enter close the About box and
     // the result window.

@@ -92,6 +92,7 @@ Form1::Form1(game::RandomSource *random)
     m_lines->setAccessibleDescription(
         QStringLiteral("The lines struck by the latest scoring move"));
     m_lines->raise();
+    m_announcer = new ui::Announcer(this);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
@@ -324,6 +325,7 @@ void Form1::closeEvent(QCloseEvent *event) {
 }
 
 void Form1::showPicture(const game::Picture &picture) {
+    m_redrawing = true;
     for (int n = 1; n <= game::kCells; ++n) {
         showCell(n, picture.cells[n]);
         // The start-up letters are decoration on an empty board: they read as empty.
@@ -339,16 +341,21 @@ void Form1::showPicture(const game::Picture &picture) {
     for (const game::StruckLine &struck : picture.lines) strikeLine(struck.cell, struck.line);
     setClockTimer(picture.clockTimer);
     setComputerTimer(picture.computerTimer);
+    m_redrawing = false;
 }
 
 void Form1::showCell(int cell, int letter) {
     m_box[cell]->setPicture(letter == game::kS || letter == game::kO ? PIC[letter] : QPixmap());
     const QString reading = ui::cellReading(cell, letter);
-    if (m_box[cell]->accessibleName() != reading) m_box[cell]->setAccessibleName(reading);
+    if (m_box[cell]->accessibleName() == reading) return;
+    m_box[cell]->setAccessibleName(reading);
+    if (!m_redrawing) m_announcer->say(reading);
 }
 
 void Form1::setScoreLabel(int slot, const std::string &text) {
     setLabelText(m_Scorelbl[slot], text);
+    if (!m_redrawing)
+        m_announcer->say(m_namalbl[slot]->text() + QLatin1Char(' ') + m_Scorelbl[slot]->text());
 }
 
 void Form1::setNameLabel(int slot, const std::string &text) {
@@ -356,7 +363,10 @@ void Form1::setNameLabel(int slot, const std::string &text) {
 }
 
 void Form1::setTurnLabel(const std::string &text) {
+    const QString was = m_giliranlbl->text();
     setLabelText(m_giliranlbl, text);
+    if (!m_redrawing && m_giliranlbl->text() != was)
+        m_announcer->say(QStringLiteral("Turn: ") + m_giliranlbl->text());
 }
 
 void Form1::setClockLabel(const std::string &text) {
@@ -373,6 +383,7 @@ void Form1::strikeLine(int cell, const game::Line &line) {
     if (cell != m_strikeCell) m_latestStrikes.clear();
     m_strikeCell = cell;
     m_latestStrikes.append(ui::strikeReading(line.first, line.last));
+    if (!m_redrawing) m_announcer->say(m_latestStrikes.last());
     m_lines->setAccessibleName(m_latestStrikes.join(QStringLiteral("; ")));
 }
 

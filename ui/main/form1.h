@@ -20,6 +20,7 @@ class frmAbout;
 class Form2;
 
 namespace ui {
+class Announcer;
 class BoardCell;
 class ButtonFeedback;
 class ImageButton;
@@ -99,6 +100,8 @@ private:
     QLabel *m_giliranlbl = nullptr;
     QLabel *m_timelbl = nullptr;
     ui::LineOverlay *m_lines = nullptr;
+    ui::Announcer *m_announcer = nullptr;
+    bool m_redrawing = false;               // a whole picture is being drawn: nothing to announce
     QStringList m_latestStrikes;            // read as the name of m_lines
     int m_strikeCell = 0;                   // the placement that struck them
     int m_cursor = (game::kCells + 1) / 2;  // the centre cell

@@ -119,6 +119,8 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object) {
     if (auto *cell = qobject_cast<BoardCell *>(object)) return new CellAccessible(cell);
     if (auto *window = qobject_cast<PictureWindow *>(object))
         return new PictureWindowAccessible(window);
+    if (auto *announcer = qobject_cast<Announcer *>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     if (auto *lines = qobject_cast<LineOverlay *>(object))
         return new QAccessibleWidget(lines, QAccessible::StaticText);
     return nullptr;
@@ -143,6 +145,26 @@ QString strikeReading(int firstCell, int lastCell) {
 
 void announceFocus(QWidget *control) {
     QAccessibleEvent event(control, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+Announcer::Announcer(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("announcer"));
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Announcer::say(const QString &words) {
+    if (m_pending.isEmpty())
+        QMetaObject::invokeMethod(this, &Announcer::flush, Qt::QueuedConnection);
+    m_pending.append(words);
+}
+
+void Announcer::flush() {
+    setAccessibleName(m_pending.join(QStringLiteral(". ")));
+    m_pending.clear();
+    // A notification coming into view is spoken; the widget itself stays hidden.
+    QAccessibleEvent event(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
 }
 
