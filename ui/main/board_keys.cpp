@@ -7,46 +7,42 @@
 
 namespace ui {
 
+namespace {
+
+struct Binding {
+    int key;
+    Qt::KeyboardModifier held;
+    KeyCommand command;
+};
+
+// A letter counts in either case: with Shift, or with Caps Lock on.
+constexpr Binding kBindings[] = {
+    {Qt::Key_Left, Qt::NoModifier, KeyCommand::Left},
+    {Qt::Key_Right, Qt::NoModifier, KeyCommand::Right},
+    {Qt::Key_Up, Qt::NoModifier, KeyCommand::Up},
+    {Qt::Key_Down, Qt::NoModifier, KeyCommand::Down},
+    {Qt::Key_Home, Qt::NoModifier, KeyCommand::RowStart},
+    {Qt::Key_End, Qt::NoModifier, KeyCommand::RowEnd},
+    {Qt::Key_PageUp, Qt::NoModifier, KeyCommand::ColumnTop},
+    {Qt::Key_PageDown, Qt::NoModifier, KeyCommand::ColumnBottom},
+    {Qt::Key_S, Qt::NoModifier, KeyCommand::PlaceS},
+    {Qt::Key_S, Qt::ShiftModifier, KeyCommand::PlaceS},
+    {Qt::Key_Space, Qt::NoModifier, KeyCommand::PlaceS},
+    {Qt::Key_O, Qt::NoModifier, KeyCommand::PlaceO},
+    {Qt::Key_O, Qt::ShiftModifier, KeyCommand::PlaceO},
+    {Qt::Key_Space, Qt::ShiftModifier, KeyCommand::PlaceO},
+    {Qt::Key_N, Qt::ControlModifier, KeyCommand::StartGame},
+    {Qt::Key_Comma, Qt::ControlModifier, KeyCommand::Options},
+    {Qt::Key_F1, Qt::NoModifier, KeyCommand::About},
+};
+
+}  // namespace
+
 KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers) {
     // The keypad's arrows arrive with the keypad flag; it means nothing here.
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    if (held == Qt::ControlModifier) {
-        if (key == Qt::Key_N) return KeyCommand::StartGame;
-        if (key == Qt::Key_Comma) return KeyCommand::Options;
-        return KeyCommand::None;
-    }
-    if (held == Qt::NoModifier) {
-        switch (key) {
-            case Qt::Key_Left:
-                return KeyCommand::Left;
-            case Qt::Key_Right:
-                return KeyCommand::Right;
-            case Qt::Key_Up:
-                return KeyCommand::Up;
-            case Qt::Key_Down:
-                return KeyCommand::Down;
-            case Qt::Key_Home:
-                return KeyCommand::RowStart;
-            case Qt::Key_End:
-                return KeyCommand::RowEnd;
-            case Qt::Key_PageUp:
-                return KeyCommand::ColumnTop;
-            case Qt::Key_PageDown:
-                return KeyCommand::ColumnBottom;
-            case Qt::Key_Space:
-                return KeyCommand::PlaceS;
-            case Qt::Key_F1:
-                return KeyCommand::About;
-            default:
-                break;
-        }
-    }
-    // A letter in either case: with Shift, or with Caps Lock on.
-    if (held == Qt::NoModifier || held == Qt::ShiftModifier) {
-        if (key == Qt::Key_S) return KeyCommand::PlaceS;
-        if (key == Qt::Key_O) return KeyCommand::PlaceO;
-        if (key == Qt::Key_Space && held == Qt::ShiftModifier) return KeyCommand::PlaceO;
-    }
+    for (const Binding &binding : kBindings)
+        if (binding.key == key && held == binding.held) return binding.command;
     return KeyCommand::None;
 }
 
