@@ -18,7 +18,7 @@ MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (at("mode1_2", 38, 8), at("Chec
     "Text2"), at("Text1_1"), at("Option1_2"), at("Command1"))
 PULSE, RECORDING, LOG = DIR + "/pulse", DIR + "/sound.raw", DIR + "/log"
 now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None, keyboard=False)
-RING = b"\xff\x8c\x00"  # the colour of the keyboard cursor's ring
+RING = b"\xff\x8c\x00"  # the keyboard cursor's ring, shown only while now.keyboard
 
 
 def check(condition, message):
@@ -142,13 +142,14 @@ new_game = lambda keyboard=False: (keys(now.main, "ctrl+n") if keyboard else cli
     now.main, [START]), cells(dict.fromkeys(range(1, 82), "."), "the new game's empty board"))
 
 
-def result(name, since, sounds, close=lambda result: click(result, [(60, 300)])):
-    """The result window's picture (but for the name) and the game's last sounds; then closed."""
+def result(name, since, sounds, key=None):
+    """The result window's picture (but for the name) and the game's last sounds; then closed by
+    a click, or by that key."""
     result, whole = window("Form3"), bmp(name)
     below_name = lambda pic: crop(pic, 0, 110, whole[0], whole[1] - 110)
     see(result, lambda shot: below_name(shot) == below_name(whole), name)
     expect(since, sounds, "the game's end")
-    close(result)
+    keys(result, key) if key else click(result, [(60, 300)])
     window("Form3", False)
 
 
@@ -203,7 +204,7 @@ def by_keys(first, last):  # the cursor to each cell from the one before, then i
                          for n in range(first, last + 1)), []))
 
 
-def two_players(keyboard, close=None):
+def two_players(keyboard):
     """S1, O2, S3 strike the line 1-3, then S in 4..81: player 1 wins 1-0. By keys or by the
     mouse; the main window's look after the 80th placement."""
     put = by_keys if keyboard else lambda first, last: click(now.main, [
@@ -220,7 +221,7 @@ def two_players(keyboard, close=None):
     board = cells({80: "S"})
     last = expect(since, [], "quiet after the placements")[-1][1]
     put(81, 81)
-    result("result_winner", last, [3], *[close] if close else [])
+    result("result_winner", last, [3], "Escape" if keyboard else None)
     return board
 
 
@@ -282,10 +283,10 @@ def e2e_without_sound_server():
 def e2e_keyboard_games():
     """Keys only, no pointer event: two players, then against the computer to the result. Then
     the first game with the mouse looks the same after the 80th placement, but for the cursor's
-    ring round cell 80 and the clock."""
+    ring round cell 80, the clock and the start button, lit under the pointer."""
     now.keyboard = True
     record()
-    board = two_players(True, lambda result: keys(result, "Escape"))
+    board = two_players(True)
     ring = [*cell(80, -3), 41, 41]
     check(crop(board, *ring[:3], 1) == RING * 41, "no cursor ring round cell 80")
     options = lambda *typed: (keys(now.main, "ctrl+comma"), keys(window("Options"), *typed),
@@ -297,7 +298,7 @@ def e2e_keyboard_games():
     cells({1: "S", 2: "S"}, "the computer's answer")
     computer = expect(since, [2, 2], "two placements")[1]
     keys(now.main, "Right", "Right", "Right", "s")
-    result("result_loser", computer[1], [2, 1], lambda result: keys(result, "Return"))
+    result("result_loser", computer[1], [2, 1], "Return")
     options("alt+p", "shift+Tab", "space", "Tab", "Return")  # two players till the board is full
     now.keyboard = False
     mouse = two_players(False)
