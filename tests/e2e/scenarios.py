@@ -17,7 +17,8 @@ NAMES = [at("namalbl%d" % slot, 0, 0) + [86, 15] for slot in (1, 2)]  # the name
 MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (at("mode1_2", 38, 8), at("Check2"), at(
     "Text2"), at("Text1_1"), at("Option1_2"), at("Command1"))
 PULSE, RECORDING, LOG = DIR + "/pulse", DIR + "/sound.raw", DIR + "/log"
-now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None)
+now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None, keyboard=False)
+RING = b"\xff\x8c\x00"  # the keyboard cursor's ring, shown only while now.keyboard
 
 
 def check(condition, message):
@@ -32,6 +33,14 @@ def picture(*args, command="convert"):  # a file, or with import a window: (widt
     data = subprocess.run([command, *args, "-depth", "8", "ppm:-"], capture_output=True).stdout
     check(header := re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data), command + " failed")
     return int(header[1]), int(header[2]), memoryview(data)[header.end():]
+
+
+def hide(p, *areas):  # the picture's pixels with those [x, y, w, h] areas black
+    pixels = bytearray(p[2])
+    for x, y, w, h in areas:
+        for row in range(y, y + h):
+            pixels[(row * p[0] + x) * 3:(row * p[0] + x + w) * 3] = bytes(3 * w)
+    return pixels
 
 
 crop = lambda p, x, y, w, h: b"".join(p[2][((y + r) * p[0] + x) * 3:][:w * 3] for r in range(h))
@@ -110,12 +119,15 @@ def keys(window, *keys):  # once the window manager has made the window active
 
 def see(window, condition, what):  # the window's look once it meets condition; kept in now.shot
     look = lambda: setattr(now, "shot", picture("-window", window, command="import")) or now.shot
-    return wait_for(lambda: condition(look()) and now.shot, what)
+    wait_for(lambda: condition(look()), what)  # and, once the mouse is used, never a ring
+    check(now.keyboard or window != now.main or all(m.start() % 3 for m in re.finditer(
+        RING, now.shot[2])), "the keyboard cursor's ring in a mouse game")
+    return now.shot
 
 
-def click(window, points, button=1):  # at each (x, y), held 50 ms lest openbox's grab take it
-    run("xdotool", *sum((["mousemove", "--window", window, x, y, "mousedown", button, "sleep",
-                          0.05, "mouseup", button] for x, y in points), []))
+def click(window, points, button=1):  # at each (x, y[, button]), held 50 ms lest openbox's grab
+    run("xdotool", *sum((["mousemove", "--window", window, x, y, "mousedown", b, "sleep", 0.05,
+                          "mouseup", b] for x, y, b in ((*p, button)[:3] for p in points)), []))
 
 
 def cells(wanted, what=None):  # the main window once each cell n shows wanted[n]: S, O or . none
@@ -126,16 +138,18 @@ def cells(wanted, what=None):  # the main window once each cell n shows wanted[n
 
 
 place = lambda n, button, letter: (click(now.main, [cell(n, 17)], button), cells({n: letter}))
-new_game = lambda: (click(now.main, [START]),
-                    cells(dict.fromkeys(range(1, 82), "."), "the new game's empty board"))
+new_game = lambda keyboard=False: (keys(now.main, "ctrl+n") if keyboard else click(
+    now.main, [START]), cells(dict.fromkeys(range(1, 82), "."), "the new game's empty board"))
 
 
-def result(name, since, sounds):  # the result window's picture (but for the name), then closed
+def result(name, since, sounds, key=None):
+    """The result window's picture (but for the name) and the game's last sounds; then closed by
+    a click, or by that key."""
     result, whole = window("Form3"), bmp(name)
     below_name = lambda pic: crop(pic, 0, 110, whole[0], whole[1] - 110)
     see(result, lambda shot: below_name(shot) == below_name(whole), name)
     expect(since, sounds, "the game's end")
-    click(result, [(60, 300)])
+    keys(result, key) if key else click(result, [(60, 300)])
     window("Form3", False)
 
 
@@ -178,20 +192,37 @@ def e2e_startup_two_players():
         "xprop", "-id", about, "WM_TRANSIENT_FOR", "_NET_WM_STATE"), re.S), "About box owned")
     click(about, [(20, 20)])
     window("About Trilet", False)
-    new_game()
     record()
-    place(1, 1, "S")
-    expect(0, [2], "the first placement")
-    place(2, 3, "O")
-    click(now.main, [cell(3, 17)])  # S-O-S: a black line from cell 1's middle to cell 3's
+    two_players(False)
+    quit_program()
+
+
+def by_keys(first, last):  # the cursor to each cell from the one before, then its letter key
+    route = {1: ["Page_Up", "Home"], 81: ["Page_Up", "End", "Page_Down"]}  # from 41, from 80
+    letter = lambda n: "shift+space" if n == 2 else ("s", "S", "space")[n % 3]
+    keys(now.main, *sum((route.get(n, ["Down", "Home"] if n % 9 == 1 else ["Right"]) + [letter(n)]
+                         for n in range(first, last + 1)), []))
+
+
+def two_players(keyboard):
+    """S1, O2, S3 strike the line 1-3, then S in 4..81: player 1 wins 1-0. By keys or by the
+    mouse; the main window's look after the 80th placement."""
+    put = by_keys if keyboard else lambda first, last: click(now.main, [
+        (*cell(n, 17), 3 if n == 2 else 1) for n in range(first, last + 1)])
+    since = mark()
+    new_game(keyboard)
+    put(1, 1)
+    cells({1: "S"})
+    expect(since, [2], "the first placement")
+    put(2, 3)  # S-O-S: a black line from cell 1's middle to cell 3's
     (x, y), end = cell(1, 17), cell(3, 17)[0]
     see(now.main, lambda shot: crop(shot, x, y, end - x, 1) == bytes(3 * (end - x)), "line 1-3")
-    click(now.main, [cell(n, 17) for n in range(4, 81)])  # no more lines: player 1 wins 1-0
-    cells({80: "S"})
-    last = expect(0, [], "quiet after the placements")[-1][1]
-    click(now.main, [cell(81, 17)])
-    result("result_winner", last, [3])
-    quit_program()
+    put(4, 80)  # no more lines
+    board = cells({80: "S"})
+    last = expect(since, [], "quiet after the placements")[-1][1]
+    put(81, 81)
+    result("result_winner", last, [3], "Escape" if keyboard else None)
+    return board
 
 
 def e2e_options_computer():
@@ -247,6 +278,33 @@ def e2e_without_sound_server():
         place(*move)
     quit_program()
     check(not os.path.exists(PULSE + "/native"), "a sound server was started for the program")
+
+
+def e2e_keyboard_games():
+    """Keys only, no pointer event: two players, then against the computer to the result. Then
+    the first game with the mouse looks the same after the 80th placement, but for the cursor's
+    ring round cell 80, the clock and the start button, lit under the pointer."""
+    now.keyboard = True
+    record()
+    board = two_players(True)
+    ring = [*cell(80, -3), 41, 41]
+    check(crop(board, *ring[:3], 1) == RING * 41, "no cursor ring round cell 80")
+    options = lambda *typed: (keys(now.main, "ctrl+comma"), keys(window("Options"), *typed),
+                              window("Options", False))
+    options("alt+m", "shift+Tab", "space", "shift+Tab", "ctrl+a", "1", "Tab", "Tab", "Return")
+    since = mark()
+    new_game(True)
+    keys(now.main, "Page_Up", "Home", "s")
+    cells({1: "S", 2: "S"}, "the computer's answer")
+    computer = expect(since, [2, 2], "two placements")[1]
+    keys(now.main, "Right", "Right", "Right", "s")
+    result("result_loser", computer[1], [2, 1], "Return")
+    options("alt+p", "shift+Tab", "space", "Tab", "Return")  # two players till the board is full
+    now.keyboard = False
+    mouse = two_players(False)
+    hidden = lambda shot: hide(shot, ring, LAYOUT["tombol0"], [448, 368, 82, 24])  # the clock
+    check(hidden(board) == hidden(mouse), "the games by keys and by the mouse look different")
+    quit_program()
 
 
 if __name__ == "__main__":

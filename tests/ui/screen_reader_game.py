@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """What a screen reader finds of Trilet over the AT-SPI bus, in a private X display and D-Bus
-session: its main window, the cells, the Start Game action, a move. usage: ... TRILET"""
+session: its main window, the cells, the Start Game action, a whole game played through the
+cells' actions, the result window, and the events a screen reader speaks. usage: ... TRILET"""
 import contextlib, os, shutil, subprocess, sys, time
 
 
@@ -16,6 +17,7 @@ def wait_for(what, probe):
         with contextlib.suppress(Exception):  # the tree changes under the reader as it reads
             if found := probe():
                 return found
+        GLib.MainContext.default().iteration(False)  # delivers the accessible events
         time.sleep(0.05)
     check(False, "waited 30 s for " + what)
 
@@ -25,6 +27,11 @@ def find(root, test):  # depth first
         child.clearCache()
         if test(child) or (child := find(child, test)):
             return child
+
+
+def act(node, name):  # the node's action of that name
+    actions = node.queryAction()
+    actions.doAction([actions.getName(i) for i in range(actions.nActions)].index(name))
 
 
 if os.environ.get("TRILET_PRIVATE_SESSION") != "1":
@@ -38,21 +45,39 @@ if os.environ.get("TRILET_PRIVATE_SESSION") != "1":
                            "/usr/bin/python3", *sys.argv])
 with contextlib.suppress(ImportError):
     import pyatspi
+    from gi.repository import GLib
 check("pyatspi" in globals(), "cannot import pyatspi: install the Debian package python3-pyatspi")
+named, events = "object:property-change:accessible-name", []  # what a screen reader speaks of:
+pyatspi.Registry.registerEventListener(lambda e: events.append((  # type, detail, source's name, description
+    e.type, e.detail1, e.source.name, e.source.description)), named, "object:state-changed:focused")
 program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
                                                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 try:
     is_main = lambda n: n.name == "Trilet 1.0 - Kovlane 2003" and n.get_process_id() == program.pid
     main = wait_for("the main window", lambda: find(pyatspi.Registry.getDesktop(0), is_main))
-    cells, empty = [], (f"Row {r}, column {c}: empty" for r in range(1, 10) for c in range(1, 10))
-    find(main, lambda n: n.name.startswith("Row ") and cells.append(n.name))  # all of them
-    check(sorted(cells) == sorted(empty), f"cells read {cells}")
+    cells, empty = {}, [f"Row {r}, column {c}: empty" for r in range(1, 10) for c in range(1, 10)]
+    find(main, lambda n: n.name.startswith("Row ") and cells.update({n.name: n}))  # all of them
+    check(sorted(cells) == sorted(empty), f"cells read {list(cells)}")
     start = find(main, lambda n: n.name == "Start Game" and n.getRoleName() == "push button")
     start.queryAction().doAction(0)
-    cell = find(main, lambda n: n.name == "Row 1, column 1: empty")
-    x, y, w, h = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
-    wait_for("the placed S", lambda: find(main, lambda n: n.name == "Row 1, column 1: S"))
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Trilet 1", "windowfocus",
+                    "--sync", "key", "Down"])  # the cursor from the centre cell down
+    # Two players: S, O, S strike row 1's first three cells, S in all the others: player 1 wins.
+    for name in empty:
+        letter = "O" if name == "Row 1, column 2: empty" else "S"
+        act(cell := cells[name], "Place " + letter)
+        placed = name.replace("empty", letter)
+        wait_for(placed, lambda: cell.clearCache() or cell.name == placed)
+    first = find(main, lambda n: n.description == "Name of the first player").name  # "Name:"
+    outcome, app = first.rstrip(":") + " is the winner", main.parent
+    act(wait_for(outcome, lambda: find(app, lambda n: n.name == outcome)), "Close")
+    wait_for("the result window to close", lambda: not find(app, lambda n: n.name == outcome))
+    lines = "The lines struck by the latest scoring move"
+    for event in ((named, 0, "Row 1, column 1: S", ""), (named, 0, "Player 2", "Whose turn it is"),
+                  (named, 0, "S-O-S from row 1, column 3 to row 1, column 1", lines),
+                  (named, 0, "1", "Score of the first player"),
+                  ("object:state-changed:focused", 1, "Row 6, column 5: empty", "")):
+        wait_for(f"the event {event}", lambda: event in events)
 finally:
     program.terminate()
     program.wait(10)
