@@ -49,7 +49,8 @@ with contextlib.suppress(ImportError):
 check("pyatspi" in globals(), "cannot import pyatspi: install the Debian package python3-pyatspi")
 named, events = "object:property-change:accessible-name", []  # what a screen reader speaks of:
 pyatspi.Registry.registerEventListener(lambda e: events.append((  # type, detail, source's name, description
-    e.type, e.detail1, e.source.name, e.source.description)), named, "object:state-changed:focused")
+    e.type, e.detail1, e.source.name, e.source.description)), named, "object:state-changed:focused",
+    "object:state-changed:showing")  # the focused cell, and a move's notification
 program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
                                                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 try:
@@ -72,11 +73,10 @@ try:
     outcome, app = first.rstrip(":") + " is the winner", main.parent
     act(wait_for(outcome, lambda: find(app, lambda n: n.name == outcome)), "Close")
     wait_for("the result window to close", lambda: not find(app, lambda n: n.name == outcome))
-    lines = "The lines struck by the latest scoring move"
-    for event in ((named, 0, "Row 1, column 1: S", ""), (named, 0, "Player 2", "Whose turn it is"),
-                  (named, 0, "S-O-S from row 1, column 3 to row 1, column 1", lines),
-                  (named, 0, "1", "Score of the first player"),
-                  ("object:state-changed:focused", 1, "Row 6, column 5: empty", "")):
+    said = "object:state-changed:showing", 1  # a move as a screen reader says it
+    for event in ((named, 0, "Row 1, column 1: S", ""), (*said, "Row 1, column 1: S. Turn: Player 2",
+                  ""), (*said, "Row 1, column 3: S. S-O-S from row 1, column 3 to row 1, column 1."
+                        f" {first} 1", ""), ("object:state-changed:focused", 1, "Row 6, column 5: empty", "")):
         wait_for(f"the event {event}", lambda: event in events)
 finally:
     program.terminate()
