@@ -51,7 +51,7 @@ Form1::Form1(game::RandomSource *random)
       m_game(*this, random ? *random : m_random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet 1.0 - Kovlane 2003"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/trilet.ico")));
+    setWindowIcon(QIcon(ui::loadPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
     setFixedSize(kClientWidth, kClientHeight);
     setFocusPolicy(Qt::NoFocus);
     QPalette white = palette();
@@ -64,7 +64,7 @@ Form1::Form1(game::RandomSource *random)
 
     ui::installAccessibleControls();
     const qreal ratio = devicePixelRatioF();
-    m_background = ui::loadPicture(QStringLiteral(":/pictures/background.bmp"), ratio);
+    m_background = ui::pictureImage(QStringLiteral(":/pictures/background.bmp"), ratio);
     PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
     PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
 
@@ -227,7 +227,7 @@ void Form1::tombolClick(int i) {
 
 void Form1::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_background);
+    painter.drawImage(0, 0, m_background);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event) {
