@@ -13,6 +13,7 @@
 
 #include "sound/sound.h"
 #include "ui/about/frm_about.h"
+#include "ui/common/memory.h"
 #include "ui/common/pictures.h"
 #include "ui/common/window_placement.h"
 #include "ui/main/board_cell.h"
@@ -217,7 +218,10 @@ void Form1::tombolClick(int i) {
             ui::openOptionsDialog(m_options, this, m_game);
             break;
         case 2:
-            if (!m_about) m_about = new frmAbout;
+            if (!m_about) {
+                m_about = new frmAbout;
+                ui::handBackMemoryWhenGone(m_about);
+            }
             ui::showCentredOver(m_about, this);
             break;
         default:
@@ -308,7 +312,10 @@ void Form1::playSound(int sound) {
 }
 
 void Form1::fillResult(const std::string &name, game::ResultPicture picture) {
-    if (!m_result) m_result = new Form3;
+    if (!m_result) {
+        m_result = new Form3;
+        ui::handBackMemoryWhenGone(m_result);
+    }
     m_result->fill(QString::fromStdString(name), picture);
 }
 

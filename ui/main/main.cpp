@@ -2,10 +2,12 @@
 #include <QApplication>
 
 #include "sound/sound.h"
+#include "ui/common/memory.h"
 #include "ui/main/fonts.h"
 #include "ui/main/form1.h"
 
 int main(int argc, char *argv[]) {
+    ui::setUpMemory();
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
     int status = 0;

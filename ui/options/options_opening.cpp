@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "ui/common/memory.h"
 #include "ui/common/window_placement.h"
 
 namespace ui {
@@ -10,6 +11,7 @@ namespace ui {
 void openOptionsDialog(QPointer<Form2> &dialog, QWidget *mainWindow, game::Game &game) {
     if (!dialog) {
         dialog = new Form2;
+        handBackMemoryWhenGone(dialog);
         if (mainWindow) {
             // The dialog applies to the main window's game, so it must not outlive it.
             Form2 *created = dialog;

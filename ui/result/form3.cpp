@@ -60,8 +60,6 @@ Form3::Form3() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(kWindowSize);
-    m_background =
-        ui::loadPicture(QStringLiteral(":/pictures/result_initial.bmp"), devicePixelRatioF());
     setAccessibleDescription(QStringLiteral("Click to close"));
 
     // White bold serif text, one line, centred; the label never grows and never elides:
@@ -96,6 +94,11 @@ void Form3::fill(const QString &name, game::ResultPicture picture) {
 
 void Form3::paintEvent(QPaintEvent *) {
     // The pictures are a little smaller than the window; the strip they leave stays white.
+    // A window shown before any fill() shows its first picture; fill() replaces it before
+    // that in the program, so it is decoded only then.
+    if (m_background.isNull())
+        m_background =
+            ui::loadPicture(QStringLiteral(":/pictures/result_initial.bmp"), devicePixelRatioF());
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.drawPixmap(0, 0, m_background);
