@@ -8,6 +8,11 @@
 
 int main(int argc, char *argv[]) {
     ui::setUpMemory();
+    // The clock repaints its label every second. Through shared memory each repaint also
+    // waits for the X server to have read the last one, a round trip that wakes the program
+    // three times a tick instead of once; the window is small enough to send over the
+    // connection instead (a whole frame is 0.8 MB).
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
     int status = 0;
