@@ -2,8 +2,10 @@
 # Thin front over CMake. Every target installs what it needs first.
 .PHONY: all run test soak bench assets assets-check package format format-check setup clean
 
+# One build folder per purpose, each configured with only what it needs.
 BUILD_DEBUG   := build/debug
 BUILD_RELEASE := build/release
+BUILD_BENCH   := build/bench
 BUILD_ASSETS  := build/assets
 CMAKE_GEN     := -G Ninja
 JOBS          ?= 2
@@ -13,8 +15,12 @@ all: run
 setup:
 	./scripts/setup
 
+# The program and its package: no tests, no benchmarks, no sanitizers.
+RELEASE_FLAGS := -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_TESTS=OFF -DTRILET_BUILD_BENCH=OFF \
+                 -DTRILET_BUILD_ASSETGEN=OFF -DTRILET_SANITIZE=OFF
+
 $(BUILD_RELEASE)/trilet: setup
-	cmake -S . -B $(BUILD_RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_TESTS=OFF
+	cmake -S . -B $(BUILD_RELEASE) $(CMAKE_GEN) $(RELEASE_FLAGS)
 	cmake --build $(BUILD_RELEASE) --target trilet -j $(JOBS)
 
 run: $(BUILD_RELEASE)/trilet
@@ -31,14 +37,17 @@ soak: test
 	  ctest --test-dir $(BUILD_DEBUG) -R '^tst_soak$$' --timeout 3600 --output-on-failure -V
 
 bench: setup
-	cmake -S . -B $(BUILD_RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_BENCH=ON
-	cmake --build $(BUILD_RELEASE) -j $(JOBS)
-	./bench/run $(BUILD_RELEASE)
+	cmake -S . -B $(BUILD_BENCH) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_TESTS=OFF \
+	  -DTRILET_BUILD_BENCH=ON -DTRILET_BUILD_ASSETGEN=OFF -DTRILET_SANITIZE=OFF
+	cmake --build $(BUILD_BENCH) -j $(JOBS)
+	./bench/run $(BUILD_BENCH)
 
-# A Debian package of the Release build: $(BUILD_RELEASE)/trilet_<version>_<arch>.deb
+# A Debian package of the Release build, $(BUILD_RELEASE)/trilet_<version>_<arch>.deb, checked
+# by lintian (scripts/setup installs it): any error or warning fails the target.
 package: setup
-	cmake -S . -B $(BUILD_RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_TESTS=OFF
+	cmake -S . -B $(BUILD_RELEASE) $(CMAKE_GEN) $(RELEASE_FLAGS)
 	cmake --build $(BUILD_RELEASE) --target package -j $(JOBS)
+	lintian --fail-on error,warning $(BUILD_RELEASE)/trilet_*.deb
 
 assets: setup
 	cmake -S . -B $(BUILD_ASSETS) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DTRILET_BUILD_ASSETGEN=ON -DTRILET_BUILD_TESTS=OFF

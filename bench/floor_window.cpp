@@ -5,11 +5,14 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "ui/common/layout.h"
+
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Floor"));
-    window.setFixedSize(530, 392);
+    window.setFixedSize(layout::px(layout::kMainClient.width),
+                        layout::px(layout::kMainClient.height));
     window.show();
     return app.exec();
 }

@@ -17,12 +17,13 @@ class SilentView final : public game::GameView {
 public:
     bool computerTimer = false;
 
+    void showPicture(const game::Picture &) override {}
     void showCell(int, int) override {}
     void setScoreLabel(int, const std::string &) override {}
     void setNameLabel(int, const std::string &) override {}
     void setTurnLabel(const std::string &) override {}
     void setClockLabel(const std::string &) override {}
-    void strikeLine(int, int) override {}
+    void strikeLine(int, const game::Line &) override {}
     void eraseLines() override {}
     void setClockTimer(bool) override {}
     void setComputerTimer(bool enabled) override { computerTimer = enabled; }

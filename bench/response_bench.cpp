@@ -23,7 +23,6 @@
 #include "game/game.h"
 #include "sound/sound.h"
 #include "ui/main/board_cell.h"
-#include "ui/main/fonts.h"
 #include "ui/main/form1.h"
 #include "ui/main/image_button.h"
 
@@ -134,7 +133,6 @@ int main(int argc, char *argv[]) {
 
     qInstallMessageHandler(quietOffscreenNotes);
     PaintWatchingApplication app(argc, argv);
-    ui::installFontSubstitutes();
     QElapsedTimer clock;
     clock.start();
     std::vector<Sample> samples;

@@ -3,33 +3,48 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace game {
 
 namespace {
 
 struct Group {
-    std::initializer_list<int> starts;  // start cells, in visiting order
-    int step;                           // d: 1 row, 9 column, 10 and 8 diagonals
-    bool growing;  // the k-th start has k+1 lines (diagonals); otherwise 7 lines each
+    std::vector<int> starts;  // start cells, in visiting order
+    int step;                 // 1 row, kSide column, kSide + 1 and kSide - 1 diagonals
+    bool growing;  // the k-th start has k+1 lines (diagonals); otherwise kSide - 2 lines each
 };
 
-// The six groups of lines of three, in the order the computer scans them.
-const Group kGroups[] = {
-    {{1, 10, 19, 28, 37, 46, 55, 64, 73}, 1, false},
-    {{55, 46, 37, 28, 19, 10, 1}, 10, true},
-    {{7, 6, 5, 4, 3, 2}, 10, true},
-    {{3, 4, 5, 6, 7, 8, 9}, 8, true},
-    {{63, 54, 45, 36, 27, 18}, 8, true},
-    {{1, 2, 3, 4, 5, 6, 7, 8, 9}, 9, false},
-};
+// Start cells from first, counting by stride, count of them.
+std::vector<int> run(int first, int stride, int count) {
+    std::vector<int> cells;
+    for (int i = 0; i < count; ++i) cells.push_back(first + i * stride);
+    return cells;
+}
+
+// The six groups of lines of three, in the order the computer scans them: the rows; the
+// down-right diagonals from the left column, bottom up, then from the top row, right to
+// left; the down-left diagonals from the top row, left to right, then from the right
+// column, bottom up; the columns.
+const std::vector<Group> &groups() {
+    constexpr int n = kSide;
+    static const std::vector<Group> kGroups = {
+        {run(1, n, n), 1, false},
+        {run(1 + (n - 3) * n, -n, n - 2), n + 1, true},
+        {run(n - 2, -1, n - 3), n + 1, true},
+        {run(3, 1, n - 2), n - 1, true},
+        {run((n - 2) * n, -n, n - 3), n - 1, true},
+        {run(1, 1, n), n, false},
+    };
+    return kGroups;
+}
 
 // The first line that one more letter turns into S-O-S, by the three patterns in order.
 bool findCompletingMove(const Board &board, Move &move) {
-    for (const Group &group : kGroups) {
+    for (const Group &group : groups()) {
         int k = 0;
         for (int s : group.starts) {
-            const int lineCount = group.growing ? k + 1 : 7;
+            const int lineCount = group.growing ? k + 1 : kSide - 2;
             for (int i = 0; i < lineCount; ++i) {
                 const int t1 = s + i * group.step;
                 const int t2 = t1 + group.step;
@@ -58,7 +73,7 @@ bool findCompletingMove(const Board &board, Move &move) {
 int firstEmptyNeighbour(const Board &board, int cell) {
     const int row = rowOf(cell);
     const int column = columnOf(cell);
-    for (int d : {-10, -9, -8, -1, 1, 8, 9, 10}) {
+    for (int d : {-kSide - 1, -kSide, -kSide + 1, -1, 1, kSide - 1, kSide, kSide + 1}) {
         const int dRow = d < -1 ? -1 : (d > 1 ? 1 : 0);
         const int dColumn = d - dRow * kSide;
         if (row + dRow < 1 || row + dRow > kSide) continue;

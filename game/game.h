@@ -5,6 +5,7 @@
 
 #include "game_state.h"
 #include "game_view.h"
+#include "picture.h"
 #include "random_source.h"
 #include "settings.h"
 
@@ -22,12 +23,19 @@ enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
 // calls Computer_move. A game ends when a score reaches score_limit (if one is set) or
 // when the board is full; Game_end then stops the clock and shows the result window.
 //
-// Every change is mirrored at once on the view; nothing redraws from the state as a whole.
+// Every change is mirrored at once on the view, and kept in picture(): what the main window
+// shows, from which Redraw draws it whole. Operations refuse arguments out of their range
+// (a cell outside 1..81, a letter other than S or O, a winner outside 0..3) and report them
+// in debug builds; they never read with them.
 class Game {
 public:
     Game(GameView &view, RandomSource &random);
 
     const GameState &state() const { return m_state; }
+    const Picture &picture() const { return m_screen.picture(); }
+
+    // Draws the whole main window afresh from picture().
+    void Redraw();
 
     // The start-up step: default settings and names, the name labels, and the decorative
     // S/O checkerboard on the cells (the board itself stays empty). The game is idle.
@@ -61,6 +69,7 @@ public:
 private:
     GameState m_state;
     GameView &m_view;
+    PictureKeeper m_screen;
     RandomSource &m_random;
 };
 

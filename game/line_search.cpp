@@ -16,16 +16,21 @@ bool readsSOS(const Board &board, int first, int middle, int last) {
     return true;
 }
 
+// The offsets to the row above: up and left, up, up and right.
+constexpr int kUpLeft = -(kSide + 1), kUp = -kSide, kUpRight = -(kSide - 1);
+
 }  // namespace
 
 std::vector<Line> completedLines(const Board &board, int n, int x) {
     std::vector<Line> lines;
-    const int c = n % kSide;  // 0 stands for column 9
+    if (n < 1 || n > kCells) return lines;
+    const int c = n % kSide;  // 0 stands for the last column
+    const int row = rowOf(n);
 
-    const bool rightBlocked = (x == kO && c == 0) || (x == kS && (c == 8 || c == 0));
+    const bool rightBlocked = (x == kO && c == 0) || (x == kS && (c == kSide - 1 || c == 0));
     const bool leftBlocked = (x == kO && c == 1) || (x == kS && (c == 1 || c == 2));
-    const bool topBlocked = (x == kO && n >= 1 && n <= 9) || (x == kS && n >= 1 && n <= 18);
-    const bool bottomBlocked = (x == kO && n >= 73 && n <= 81) || (x == kS && n >= 64 && n <= 81);
+    const bool topBlocked = (x == kO && row == 1) || (x == kS && row <= 2);
+    const bool bottomBlocked = (x == kO && row == kSide) || (x == kS && row >= kSide - 1);
 
     auto test = [&](int first, int middle, int last) {
         if (readsSOS(board, first, middle, last)) lines.push_back({first, middle, last});
@@ -34,29 +39,39 @@ std::vector<Line> completedLines(const Board &board, int n, int x) {
     if (x == kO) {
         // The new O is the middle: the two diagonals and the column, then the row.
         if (!topBlocked && !bottomBlocked) {
-            for (int d : {-10, -9, -8}) {
-                if (d == -9 || (!leftBlocked && !rightBlocked)) test(n - d, n, n + d);
+            for (int d : {kUpLeft, kUp, kUpRight}) {
+                if (d == kUp || (!leftBlocked && !rightBlocked)) test(n - d, n, n + d);
             }
         }
         if (!leftBlocked && !rightBlocked) test(n - 1, n, n + 1);
     } else if (x == kS) {
         // The new S is an end: the eight directions away from it.
-        if (!topBlocked) {
-            for (int d : {-10, -9, -8}) {
-                if ((d == -10 && !leftBlocked) || d == -9 || (d == -8 && !rightBlocked)) {
-                    test(n, n + d, n + 2 * d);
-                }
-            }
-        }
-        if (!bottomBlocked) {
-            for (int d : {8, 9, 10}) {
-                if ((d == 8 && !leftBlocked) || d == 9 || (d == 10 && !rightBlocked)) {
-                    test(n, n + d, n + 2 * d);
-                }
-            }
+        for (int d : {kUpLeft, kUp, kUpRight, -kUpRight, -kUp, -kUpLeft}) {
+            const bool up = d < 0;
+            const bool left = d == kUpLeft || d == -kUpRight;
+            const bool right = d == kUpRight || d == -kUpLeft;
+            if ((up ? topBlocked : bottomBlocked) || (left && leftBlocked) ||
+                (right && rightBlocked))
+                continue;
+            test(n, n + d, n + 2 * d);
         }
         if (!leftBlocked) test(n, n - 1, n - 2);
         if (!rightBlocked) test(n, n + 1, n + 2);
+    }
+    return lines;
+}
+
+std::vector<Line> allLines(const Board &board) {
+    std::vector<Line> lines;
+    // Right, down, down and right, down and left: the column each step moves by.
+    constexpr int kSteps[4][2] = {{1, 1}, {kSide, 0}, {kSide + 1, 1}, {kSide - 1, -1}};
+    for (int n = 1; n <= kCells; ++n) {
+        for (const auto &[step, columnStep] : kSteps) {
+            const int lastColumn = columnOf(n) + 2 * columnStep;
+            if (n + 2 * step > kCells || lastColumn < 1 || lastColumn > kSide) continue;
+            if (readsSOS(board, n, n + step, n + 2 * step))
+                lines.push_back({n, n + step, n + 2 * step});
+        }
     }
     return lines;
 }

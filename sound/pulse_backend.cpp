@@ -236,11 +236,11 @@ void PulseBackend::playWanted() {
     Sample &sample = m_samples[sound];
     const std::string name = sampleName(sound);
     if (!sample.onServer) {
-        pa_sample_spec spec{};
-        spec.format = sample.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-        spec.rate = static_cast<std::uint32_t>(sample.sampleRate);
-        spec.channels = static_cast<std::uint8_t>(sample.channels);
-        sample.upload = pa->pa_stream_new(m_context, name.c_str(), &spec, nullptr);
+        pa_sample_spec sampleFormat{};
+        sampleFormat.format = sample.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        sampleFormat.rate = static_cast<std::uint32_t>(sample.sampleRate);
+        sampleFormat.channels = static_cast<std::uint8_t>(sample.channels);
+        sample.upload = pa->pa_stream_new(m_context, name.c_str(), &sampleFormat, nullptr);
         if (!sample.upload) return;
         pa->pa_stream_set_state_callback(sample.upload, uploadChanged, this);
         if (pa->pa_stream_connect_upload(sample.upload, sample.bytes.size()) < 0) {

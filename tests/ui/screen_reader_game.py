@@ -1,97 +1,58 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Follows a few moves of Trilet as a screen reader does, through AT-SPI, in a private X
-display and D-Bus session. usage: screen_reader_game.py TRILET"""
-import os
-import shutil
-import subprocess
-import sys
-import time
+"""What a screen reader finds of Trilet over the AT-SPI bus, in a private X display and D-Bus
+session: its main window, the cells, the Start Game action, a move. usage: ... TRILET"""
+import contextlib, os, shutil, subprocess, sys, time
 
 
 def check(condition, message):
     if not condition:
-        sys.exit(f"screen reader game: {message}")
-
-
-try:
-    import pyatspi
-except ImportError:
-    check(False, "cannot import pyatspi: install the Debian package python3-pyatspi")
+        sys.exit("screen reader game: " + message)
 
 
 def wait_for(what, probe):
-    for _ in range(400):  # 20 s
-        try:  # the tree changes under the client while windows come and go
+    end = time.monotonic() + 30
+    while time.monotonic() < end:
+        with contextlib.suppress(Exception):  # the tree changes under the reader as it reads
             if found := probe():
                 return found
-        except Exception:
-            pass
         time.sleep(0.05)
-    check(False, f"timed out waiting for {what}")
+    check(False, "waited 30 s for " + what)
 
 
-def nodes(node):
-    for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
-        if child is not None:
-            child.clearCache()
-            yield child
-            yield from nodes(child)
+def find(root, test):  # depth first
+    for child in filter(None, map(root.getChildAtIndex, range(root.childCount))):
+        child.clearCache()
+        if test(child) or (child := find(child, test)):
+            return child
 
 
-def find(root, test):
-    return next((node for node in nodes(root) if test(node)), None)
-
-
-def play(main):
-    board = [n.name for n in nodes(main) if n.name.startswith("Row ")]
-    check(len(board) == 81 and all(n.endswith(": empty") for n in board), f"board: {board}")
-    buttons = {n.name for n in nodes(main) if n.getRoleName() == "push button"}
-    check(buttons == {"Start Game", "Options", "About.."}, f"buttons read {buttons}")
-    find(main, lambda n: n.name == "Start Game").queryAction().doAction(0)
-    turn = find(main, lambda n: n.description == "Whose turn it is")
-    lines = find(main, lambda n: n.description.startswith("The lines struck"))
-    for column, button, letter, player in ((1, 1, "S", "Player 2"), (2, 3, "O", "Lorna Quillet"),
-                                           (3, 1, "S", "Lorna Quillet")):
-        cell = find(main, lambda n: n.name.startswith(f"Row 1, column {column}: "))
-        x, y, w, h = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click",
-                        str(button)], check=True)
-        wanted = f"Row 1, column {column}: {letter}"
-        wait_for(wanted, lambda: find(main, lambda n: n.name == wanted))
-        wait_for(f"{player} to move", lambda: turn.clearCache() or turn.name == player)
-    lines.clearCache()
-    ends = sorted(lines.name.removeprefix("S-O-S from ").split(" to "))
-    check(ends == ["row 1, column 1", "row 1, column 3"], f"lines read {lines.name!r}")
-
-
-def main():
-    if os.environ.get("TRILET_PRIVATE_SESSION") != "1":
-        for tool, package in (("xvfb-run", "xvfb"), ("dbus-run-session", "dbus"),
-                              ("xdotool", "xdotool"),
-                              ("/usr/libexec/at-spi-bus-launcher", "at-spi2-core")):
-            check(shutil.which(tool), f"{tool} missing: install the Debian package {package}")
-        os.environ["TRILET_PRIVATE_SESSION"] = "1"
-        # No reset when the last client leaves: the program must never meet a resetting server.
-        os.execvp("xvfb-run", ["xvfb-run", "-a", "-n", str(100 + os.getpid() % 800), "-s",
-                               "-screen 0 1280x1024x24 -noreset",
-                               "dbus-run-session", "--", sys.executable, *sys.argv])
-    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-    time.sleep(0.5)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-    program = subprocess.Popen([sys.argv[1]], env=env)
-    try:
-        desktop = pyatspi.Registry.getDesktop(0)
-        app = wait_for("the program on the AT-SPI bus",
-                       lambda: find(desktop, lambda a: a.get_process_id() == program.pid))
-        play(wait_for("the main window",
-                      lambda: find(app, lambda w: w.name == "Trilet 1.0 - Kovlane 2003")))
-    finally:
-        for process in (program, bus):
-            process.terminate()
-            process.wait(10)
-    print("screen reader game: board, labels, buttons, moves and lines read as expected")
-
-
-if __name__ == "__main__":
-    main()
+if os.environ.get("TRILET_PRIVATE_SESSION") != "1":
+    for tool, package in (("xvfb-run", "xvfb"), ("dbus-run-session", "dbus"), ("xdotool",
+                          "xdotool"), ("/usr/libexec/at-spi-bus-launcher", "at-spi2-core")):
+        check(shutil.which(tool), f"{tool} missing: install the Debian package {package}")
+    os.environ["TRILET_PRIVATE_SESSION"] = "1"
+    # The session bus starts the AT-SPI bus when asked; -noreset: the X server never resets.
+    os.execvp("xvfb-run", ["xvfb-run", "-a", "-n", str(100 + os.getpid() % 800), "-s",
+                           "-screen 0 1280x1024x24 -noreset", "dbus-run-session", "--",
+                           "/usr/bin/python3", *sys.argv])
+with contextlib.suppress(ImportError):
+    import pyatspi
+check("pyatspi" in globals(), "cannot import pyatspi: install the Debian package python3-pyatspi")
+program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
+                                                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+try:
+    is_main = lambda n: n.name == "Trilet 1.0 - Kovlane 2003" and n.get_process_id() == program.pid
+    main = wait_for("the main window", lambda: find(pyatspi.Registry.getDesktop(0), is_main))
+    cells, empty = [], (f"Row {r}, column {c}: empty" for r in range(1, 10) for c in range(1, 10))
+    find(main, lambda n: n.name.startswith("Row ") and cells.append(n.name))  # all of them
+    check(sorted(cells) == sorted(empty), f"cells read {cells}")
+    start = find(main, lambda n: n.name == "Start Game" and n.getRoleName() == "push button")
+    start.queryAction().doAction(0)
+    cell = find(main, lambda n: n.name == "Row 1, column 1: empty")
+    x, y, w, h = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"])
+    wait_for("the placed S", lambda: find(main, lambda n: n.name == "Row 1, column 1: S"))
+finally:
+    program.terminate()
+    program.wait(10)

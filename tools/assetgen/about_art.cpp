@@ -8,6 +8,7 @@
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/fonts.h"
 #include "tools/assetgen/paint_util.h"
+#include "ui/common/version.h"
 
 namespace assetgen {
 
@@ -72,11 +73,7 @@ QImage paintAbout() {
 
     const QPainterPath name = textPath(font(Face::SansBoldItalic, 46), "TRILET", 20, 112);
     paintShadow(p, name, QPointF(2.5, 3), 3, QColor(0, 0, 50, 110));
-    QLinearGradient ink(QPointF(0, 78), QPointF(0, 112));
-    ink.setColorAt(0, QColor(110, 175, 255));
-    ink.setColorAt(0.5, QColor(30, 95, 225));
-    ink.setColorAt(1, QColor(5, 30, 130));
-    fillOutlined(p, name, ink, QColor(12, 32, 104), 0.9);
+    fillOutlined(p, name, nameInk(78, 112), QColor(12, 32, 104), 0.9);
 
     // Version mark: a red seal.
     const QPointF seal(268, 62);
@@ -93,8 +90,9 @@ QImage paintAbout() {
     QFont versionFont = font(Face::SansBold, 9);
     versionFont.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
     p.fillPath(textPathCentred(versionFont, "VERSION", seal.x(), seal.y() - 8), Qt::white);
-    p.fillPath(textPathCentred(font(Face::SansBold, 24), "1.0", seal.x(), seal.y() + 19),
-               Qt::white);
+    p.fillPath(
+        textPathCentred(font(Face::SansBold, 24), TRILET_SHORT_VERSION, seal.x(), seal.y() + 19),
+        Qt::white);
 
     QLinearGradient rule(QPointF(20, 0), QPointF(330, 0));
     rule.setColorAt(0, QColor(10, 50, 190));

@@ -49,35 +49,43 @@ QList<AssetFile> sounds() {
 
 }  // namespace
 
+const QList<Picture> &pictures() {
+    static const QList<Picture> list = [] {
+        QList<Picture> l{
+            {"pictures/background.bmp", paintBoardBackground, 24},
+            {"pictures/letter_s.bmp", paintLetterS, 24},
+            {"pictures/letter_o.bmp", paintLetterO, 24},
+        };
+        const std::array<const char *, 3> buttonNames{"start", "options", "about"};
+        const std::array<std::pair<ButtonLook, const char *>, 3> looks{
+            std::pair{ButtonLook::Normal, "normal"}, std::pair{ButtonLook::Highlighted, "hover"},
+            std::pair{ButtonLook::Pressed, "pressed"}};
+        for (int i = 0; i < 3; ++i)
+            for (const auto &[look, lookName] : looks)
+                l.append({QStringLiteral("pictures/button_%1_%2.gif")
+                              .arg(QLatin1String(buttonNames[size_t(i)]), QLatin1String(lookName)),
+                          [i, look] { return paintButton(i, look); }, 0});
+        l.append({"pictures/options_background.gif", paintOptionsBackground, 0});
+        l.append({"pictures/result_winner.bmp", paintResultWinner, 24});
+        l.append({"pictures/result_loser.bmp", paintResultLoser, 32});
+        l.append({"pictures/result_draw.bmp", paintResultDraw, 24});
+        l.append({"pictures/result_initial.bmp", paintResultInitial, 24});
+        l.append({"pictures/about.bmp", paintAbout, 24});
+        return l;
+    }();
+    return list;
+}
+
 QList<AssetFile> generateAssets(QString *error) {
     if (!loadFonts(error)) return {};
 
-    QList<AssetFile> files{
-        {"pictures/background.bmp", encodeBmp(paintBoardBackground(), 24)},
-        {"pictures/letter_s.bmp", encodeBmp(paintLetterS(), 24)},
-        {"pictures/letter_o.bmp", encodeBmp(paintLetterO(), 24)},
-        {"pictures/result_winner.bmp", encodeBmp(paintResultWinner(), 24)},
-        {"pictures/result_loser.bmp", encodeBmp(paintResultLoser(), 32)},
-        {"pictures/result_draw.bmp", encodeBmp(paintResultDraw(), 24)},
-        {"pictures/result_initial.bmp", encodeBmp(paintResultInitial(), 24)},
-        {"pictures/about.bmp", encodeBmp(paintAbout(), 24)},
-    };
-
-    const std::array<const char *, 3> buttonNames{"start", "options", "about"};
-    const std::array<std::pair<ButtonLook, const char *>, 3> looks{
-        std::pair{ButtonLook::Normal, "normal"}, std::pair{ButtonLook::Highlighted, "hover"},
-        std::pair{ButtonLook::Pressed, "pressed"}};
-    QList<std::pair<QString, QImage>> gifs;
-    for (int i = 0; i < 3; ++i)
-        for (const auto &[look, lookName] : looks)
-            gifs.append({QStringLiteral("pictures/button_%1_%2.gif")
-                             .arg(QLatin1String(buttonNames[size_t(i)]), QLatin1String(lookName)),
-                         paintButton(i, look)});
-    gifs.append({"pictures/options_background.gif", paintOptionsBackground()});
-    for (const auto &[path, image] : gifs) {
-        const QByteArray bytes = encodeGif(image, error);
+    QList<AssetFile> files;
+    for (const Picture &picture : pictures()) {
+        const QImage image = picture.paint();
+        const QByteArray bytes =
+            picture.bmpBits ? encodeBmp(image, picture.bmpBits) : encodeGif(image, error);
         if (bytes.isEmpty()) return {};
-        files.append({path, bytes});
+        files.append({picture.path, bytes});
     }
 
     files.append({"icons/trilet.ico", encodeIco16({paintProgramIcon()})});

@@ -24,11 +24,13 @@ add_library(trilet_assetgen_core STATIC
     ${ASSETGEN_DIR}/icon_art.cpp
     ${ASSETGEN_DIR}/options_art.cpp
     ${ASSETGEN_DIR}/paint_util.cpp
+    ${ASSETGEN_DIR}/png_writer.cpp
     ${ASSETGEN_DIR}/portrait.cpp
     ${ASSETGEN_DIR}/quantizer.cpp
     ${ASSETGEN_DIR}/result_art.cpp
     ${ASSETGEN_DIR}/sound_synth.cpp
     ${ASSETGEN_DIR}/wav_writer.cpp
 )
-target_include_directories(trilet_assetgen_core PUBLIC ${PROJECT_SOURCE_DIR})
+# ui/common/version.h: the version mark on the board and the About picture.
+target_include_directories(trilet_assetgen_core PUBLIC ${PROJECT_SOURCE_DIR} PRIVATE ${PROJECT_BINARY_DIR})
 target_link_libraries(trilet_assetgen_core PUBLIC Qt6::Gui PRIVATE GIF::GIF)

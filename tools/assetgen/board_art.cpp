@@ -6,9 +6,12 @@
 
 #include <array>
 
+#include "game/game_state.h"
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/fonts.h"
 #include "tools/assetgen/paint_util.h"
+#include "ui/common/layout.h"
+#include "ui/common/version.h"
 
 namespace assetgen {
 
@@ -16,11 +19,37 @@ namespace {
 
 constexpr int kWidth = 532;
 constexpr int kHeight = 393;
+static_assert(kWidth >= layout::px(layout::kMainClient.width) &&
+                  kHeight >= layout::px(layout::kMainClient.height),
+              "the background must cover the whole main window");
 
-// Grid lines, in pixels from the left and from the top. Cell n of row r, column c is placed at
-// round((160 + 575 (c - 1)) / 15), round((130 + 575 (r - 1)) / 15); every line stands clear of
-// the 33 x 34 letter pictures there.
-constexpr std::array kGridLines{6, 44, 83, 121, 160, 198, 236, 275, 313, 352};
+// The letter pictures, shown at the top left corner of their cell.
+constexpr int kLetterWidth = 33;
+constexpr int kLetterHeight = 34;
+static_assert(kLetterWidth <= layout::px(layout::kCellSide) &&
+                  kLetterHeight <= layout::px(layout::kCellSide),
+              "a letter must fit its cell");
+
+// Grid lines, in pixels from the left and from the top: line k runs between the columns (and
+// the rows) k and k + 1, the first before column 1 and the last after the last column. Placed by
+// eye, and held to the cells of the layout table by gridFramesEveryLetter().
+constexpr std::array<int, game::kSide + 1> kGridLines{6, 44, 83, 121, 160, 198, 236, 275, 313, 352};
+
+// True when every letter, at its cell's place in the window, lies strictly between the lines on
+// either side of its column and of its row.
+constexpr bool gridFramesEveryLetter() {
+    for (int n = 1; n <= game::kCells; ++n) {
+        const int left = layout::px(layout::cell(n).left);
+        const int top = layout::px(layout::cell(n).top);
+        const auto column = size_t(game::columnOf(n));
+        const auto row = size_t(game::rowOf(n));
+        if (kGridLines[column - 1] >= left || kGridLines[column] < left + kLetterWidth)
+            return false;
+        if (kGridLines[row - 1] >= top || kGridLines[row] < top + kLetterHeight) return false;
+    }
+    return true;
+}
+static_assert(gridFramesEveryLetter(), "a grid line crosses a letter: place the lines again");
 
 const QColor kGridGrey(150, 154, 164);
 const QColor kNavy(12, 32, 104);
@@ -63,11 +92,7 @@ void paintTitle(QPainter &p) {
     // The name in bold italic capitals with a blue gradient.
     const QPainterPath name = textPathCentred(font(Face::SansBoldItalic, 40), "TRILET", 447, 75);
     paintShadow(p, name, QPointF(2, 2.5), 2, QColor(0, 0, 50, 110));
-    QLinearGradient ink(0, 44, 0, 75);
-    ink.setColorAt(0, QColor(110, 175, 255));
-    ink.setColorAt(0.5, QColor(30, 95, 225));
-    ink.setColorAt(1, QColor(5, 30, 130));
-    fillOutlined(p, name, ink, kNavy, 0.8);
+    fillOutlined(p, name, nameInk(44, 75), kNavy, 0.8);
 
     // The version mark, white on a red pill under the name's right end.
     const QRectF pill(470, 79, 50, 14);
@@ -77,12 +102,20 @@ void paintTitle(QPainter &p) {
     pillFill.setColorAt(0, QColor(235, 60, 50));
     pillFill.setColorAt(1, QColor(160, 0, 0));
     p.fillPath(pillPath, pillFill);
-    p.fillPath(textPathCentred(font(Face::SansBold, 10), "VER 1.0", pill.center().x(), 90),
+    p.fillPath(textPathCentred(font(Face::SansBold, 10), "VER " TRILET_SHORT_VERSION,
+                               pill.center().x(), 90),
                Qt::white);
 }
 
+// The panel behind the players' names and scores (layout::nameLabel, layout::scoreLabel): its
+// heading above the first row, lettered from the names' left edge, and room for three digits
+// right of the scores' left edge.
 void paintScorePanel(QPainter &p) {
-    const QRectF panel(366, 245, 158, 64);
+    const int names = layout::px(layout::nameLabel(1).left);
+    const int scores = layout::px(layout::scoreLabel(1).left);
+    const int firstRow = layout::px(layout::nameLabel(1).top);
+    const int secondRow = layout::px(layout::nameLabel(2).top);
+    const QRectF panel(QPointF(names - 10, firstRow - 27), QPointF(scores + 60, secondRow + 21));
     QPainterPath body;
     body.addRoundedRect(panel, 6, 6);
     paintShadow(p, body, QPointF(2, 2), 2, QColor(0, 0, 50, 60));
@@ -96,7 +129,7 @@ void paintScorePanel(QPainter &p) {
     headFill.setColorAt(0, QColor(70, 125, 225));
     headFill.setColorAt(1, QColor(20, 55, 150));
     p.fillPath(head.intersected(headClip), headFill);
-    p.fillPath(textPath(font(Face::SansBold, 14), "Score", 376, panel.top() + 14.5), Qt::white);
+    p.fillPath(textPath(font(Face::SansBold, 14), "Score", names, panel.top() + 14.5), Qt::white);
 }
 
 void paintMakerLogo(QPainter &p) {
@@ -121,15 +154,22 @@ void paintMakerLogo(QPainter &p) {
     p.fillPath(textPath(small, "software  \u00b7  2003", 406, 347), QColor(120, 124, 138));
 }
 
+// The bar across the foot of the window behind the turn and time labels, its caption ending
+// just left of the turn label (layout::kTurnLabel), on the label's line.
 void paintTurnBar(QPainter &p) {
-    const QRectF bar(0, 356, kWidth, kHeight - 356);
+    const int labelLeft = layout::px(layout::kTurnLabel.left);
+    const int labelTop = layout::px(layout::kTurnLabel.top);
+    const int top = labelTop - 12;
+    const QRectF bar(0, top, kWidth, kHeight - top);
     QLinearGradient fill(bar.topLeft(), bar.bottomLeft());
     fill.setColorAt(0, QColor(236, 241, 252));
     fill.setColorAt(1, QColor(198, 211, 238));
     p.fillRect(bar, fill);
-    p.fillRect(QRectF(0, 356, kWidth, 1), QColor(96, 118, 170));
-    p.fillRect(QRectF(0, 357, kWidth, 1), Qt::white);
-    p.fillPath(textPathRight(font(Face::SansBold, 18), "Giliran /Turn :", 216, 384), kNavy);
+    p.fillRect(QRectF(0, top, kWidth, 1), QColor(96, 118, 170));
+    p.fillRect(QRectF(0, top + 1, kWidth, 1), Qt::white);
+    p.fillPath(
+        textPathRight(font(Face::SansBold, 18), "Giliran /Turn :", labelLeft - 8, labelTop + 16),
+        kNavy);
 }
 
 QPainterPath fitted(const QPainterPath &path, const QRectF &box) {
@@ -144,25 +184,19 @@ QPainterPath fitted(const QPainterPath &path, const QRectF &box) {
 
 constexpr int kSuper = 4;  // letters are painted four times larger, then averaged down
 
-}  // namespace
-
-QImage paintBoardBackground() {
-    QImage img = canvas(kWidth, kHeight, Qt::white);
-    QPainter p(&img);
-    prepare(p);
-    paintBoard(p);
-    paintTitle(p);
-    paintScorePanel(p);
-    paintMakerLogo(p);
-    paintTurnBar(p);
-    return img;
-}
-
-QImage paintLetterS() {
-    QImage big = canvas(33 * kSuper, 34 * kSuper, Qt::white);
+// A letter picture: draw paints on white in the picture's own pixels, four times larger, and
+// the result is averaged down.
+QImage letterPicture(void (*draw)(QPainter &)) {
+    QImage big = canvas(kLetterWidth * kSuper, kLetterHeight * kSuper, Qt::white);
     QPainter p(&big);
     prepare(p);
     p.scale(kSuper, kSuper);
+    draw(p);
+    p.end();
+    return downsample(big, kSuper);
+}
+
+void drawLetterS(QPainter &p) {
     const QPainterPath s =
         fitted(textPath(font(Face::SansBold, 100), "S", 0, 100), QRectF(3.5, 2, 25, 29));
     paintShadow(p, s, QPointF(1.6, 1.6), 1, QColor(0, 10, 60, 120));
@@ -176,17 +210,11 @@ QImage paintLetterS() {
     QLinearGradient gloss(QPointF(0, 2), QPointF(0, 15));
     gloss.setColorAt(0, QColor(255, 255, 255, 120));
     gloss.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(QRectF(0, 0, 33, 15), gloss);
+    p.fillRect(QRectF(0, 0, kLetterWidth, 15), gloss);
     p.restore();
-    p.end();
-    return downsample(big, kSuper);
 }
 
-QImage paintLetterO() {
-    QImage big = canvas(33 * kSuper, 34 * kSuper, Qt::white);
-    QPainter p(&big);
-    prepare(p);
-    p.scale(kSuper, kSuper);
+void drawLetterO(QPainter &p) {
     const QPointF centre(15.5, 16);
     QPainterPath ring;
     ring.addEllipse(centre, 13, 14);
@@ -204,10 +232,30 @@ QImage paintLetterO() {
     QRadialGradient gloss(centre - QPointF(6, 7.5), 6);
     gloss.setColorAt(0, QColor(255, 255, 255, 235));
     gloss.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(QRectF(0, 0, 33, 34), gloss);
+    p.fillRect(QRectF(0, 0, kLetterWidth, kLetterHeight), gloss);
     p.restore();
-    p.end();
-    return downsample(big, kSuper);
+}
+
+}  // namespace
+
+QImage paintBoardBackground() {
+    QImage img = canvas(kWidth, kHeight, Qt::white);
+    QPainter p(&img);
+    prepare(p);
+    paintBoard(p);
+    paintTitle(p);
+    paintScorePanel(p);
+    paintMakerLogo(p);
+    paintTurnBar(p);
+    return img;
+}
+
+QImage paintLetterS() {
+    return letterPicture(drawLetterS);
+}
+
+QImage paintLetterO() {
+    return letterPicture(drawLetterO);
 }
 
 }  // namespace assetgen

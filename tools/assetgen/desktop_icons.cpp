@@ -3,15 +3,14 @@
 // of the same board for menus, docks and software centres.
 #include "tools/assetgen/desktop_icons.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
-#include <QImageWriter>
 #include <QLinearGradient>
 
 #include <array>
 
 #include "tools/assetgen/fonts.h"
 #include "tools/assetgen/paint_util.h"
+#include "tools/assetgen/png_writer.h"
 
 namespace assetgen {
 
@@ -78,18 +77,6 @@ void paintMark(QPainter &p, const Mark &mark) {
     // A navy shadow down and to the right, like the window icon's.
     paintShadow(p, letter, QPointF(3, 3), 2, QColor(0, 0, 70, 220));
     fillOutlined(p, letter, mark.ink, QColor(0, 0, 90), 1);
-}
-
-QByteArray encodePng(const QImage &image, QString *error) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image)) {
-        *error = QStringLiteral("cannot encode a PNG: %1").arg(writer.errorString());
-        return {};
-    }
-    return bytes;
 }
 
 }  // namespace

@@ -12,13 +12,8 @@ namespace assetgen {
 // before the suffix ("pictures/letter_s.bmp" gives "pictures/letter_s@2x.png").
 QString doubleSizePath(const QString &path);
 
-// The paths of the pictures that have one: everything the windows show, that is the board
-// background, the letters, the nine button looks, the options background, the four outcome
-// pictures and the About picture. Not the icons.
-QStringList doubleSizedPictures();
-
-// Paints those pictures again at twice their pixel size, from the same drawing as the pictures
-// themselves, and encodes them as opaque PNG files. Needs the fonts loaded.
+// Paints every picture of pictures() again at twice its pixel size, from the same drawing as the
+// picture itself, and encodes them as opaque PNG files. Needs the fonts loaded.
 QList<AssetFile> paintDoubleSizePictures(QString *error);
 
 // files followed by the double-size renderings. An empty files list stays empty; a failure gives

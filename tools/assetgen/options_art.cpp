@@ -8,6 +8,7 @@
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/fonts.h"
 #include "tools/assetgen/paint_util.h"
+#include "ui/common/layout.h"
 
 namespace assetgen {
 
@@ -21,11 +22,21 @@ struct Caption {
     qreal rowCentre;  // vertical centre of the row's controls, in pixels from the top
 };
 
-// Game mode labels 72..89, score target box 93..112, player boxes 112..131 and 136..155,
-// sound buttons 160..177.
+// The mode labels take the height of their words: one line of the dialog's bold face in a
+// sunken frame.
+constexpr int kModeLabelHeight = 17;
+
+// The vertical centre of a control at top, height twips, in pixels as the window places it.
+constexpr qreal rowCentre(int top, int height) {
+    return layout::px(top) + layout::px(height) / 2.0;
+}
+
 constexpr std::array kCaptions{
-    Caption{"Game Mode :", 80.5}, Caption{"Score Limit :", 102.5}, Caption{"Player 1 :", 121.5},
-    Caption{"Player 2 :", 145.5}, Caption{"Sound :", 168.5},
+    Caption{"Game Mode :", layout::px(layout::modeLabel(1).top) + kModeLabelHeight / 2.0},
+    Caption{"Score Limit :", rowCentre(layout::kTargetBox.top, layout::kTargetBox.height)},
+    Caption{"Player 1 :", rowCentre(layout::nameBox(1).top, layout::nameBox(1).height)},
+    Caption{"Player 2 :", rowCentre(layout::nameBox(2).top, layout::nameBox(2).height)},
+    Caption{"Sound :", rowCentre(layout::soundButton(1).top, layout::soundButton(1).height)},
 };
 
 void paintTickBox(QPainter &p) {

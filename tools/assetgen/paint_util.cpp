@@ -3,7 +3,6 @@
 
 #include <QFontMetricsF>
 
-#include <algorithm>
 #include <vector>
 
 namespace assetgen {
@@ -53,10 +52,6 @@ RenderScale::RenderScale(int factor) : m_previous(g_renderScale) {
 
 RenderScale::~RenderScale() {
     g_renderScale = m_previous;
-}
-
-int RenderScale::current() {
-    return g_renderScale;
 }
 
 QImage canvas(int width, int height, const QColor &fill) {
@@ -125,13 +120,6 @@ void paintShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int rad
     p.drawImage(QPointF(area.topLeft()) + offset, layer);
 }
 
-void paintGlow(QPainter &p, const QPainterPath &shape, int radius, const QColor &colour) {
-    QPainterPathStroker stroker;
-    stroker.setWidth(radius);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    paintShadow(p, stroker.createStroke(shape).united(shape), QPointF(0, 0), radius, colour);
-}
-
 void fillOutlined(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &outline,
                   qreal outlineWidth) {
     if (outlineWidth > 0) {
@@ -139,6 +127,14 @@ void fillOutlined(QPainter &p, const QPainterPath &path, const QBrush &fill, con
         p.strokePath(path, pen);
     }
     p.fillPath(path, fill);
+}
+
+QLinearGradient nameInk(qreal top, qreal bottom) {
+    QLinearGradient ink(0, top, 0, bottom);
+    ink.setColorAt(0, QColor(110, 175, 255));
+    ink.setColorAt(0.5, QColor(30, 95, 225));
+    ink.setColorAt(1, QColor(5, 30, 130));
+    return ink;
 }
 
 void paintTileFace(QPainter &p, const QRectF &r, const TileStyle &style) {
@@ -177,14 +173,6 @@ QImage downsample(const QImage &image, int factor) {
         }
     }
     return out;
-}
-
-QColor mix(const QColor &a, const QColor &b, qreal t) {
-    t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
 }  // namespace assetgen

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
@@ -19,8 +20,6 @@ public:
     ~RenderScale();
     RenderScale(const RenderScale &) = delete;
     RenderScale &operator=(const RenderScale &) = delete;
-
-    static int current();
 
 private:
     int m_previous;
@@ -50,12 +49,13 @@ int fittingPixelSize(QFont font, const QString &text, qreal width, int maxSize);
 void paintShadow(QPainter &p, const QPainterPath &shape, QPointF offset, int radius,
                  const QColor &colour);
 
-// Paints a soft glow around a shape: like paintShadow without the offset, drawn spread.
-void paintGlow(QPainter &p, const QPainterPath &shape, int radius, const QColor &colour);
-
 // Fills a path and strokes its outline, the outline drawn first so that the fill stays whole.
 void fillOutlined(QPainter &p, const QPainterPath &path, const QBrush &fill, const QColor &outline,
                   qreal outlineWidth);
+
+// The blue the program's name is lettered in: light at top, through a bright blue to a deep
+// navy at bottom (both in pixels from the top of the picture).
+QLinearGradient nameInk(qreal top, qreal bottom);
 
 // How a raised letter tile is drawn: its corner radius, its shadow and its face.
 struct TileStyle {
@@ -77,8 +77,5 @@ void blur(QImage &image, int radius);
 // Shrinks an image by a whole factor, each pixel the plain average of a factor x factor block.
 // Used to paint small pictures at a larger size first.
 QImage downsample(const QImage &image, int factor);
-
-// Linear interpolation between two colours, t from 0 to 1.
-QColor mix(const QColor &a, const QColor &b, qreal t);
 
 }  // namespace assetgen

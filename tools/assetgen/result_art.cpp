@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The result window's pictures: a drawn figure at the left, the outcome's words in the right
-// half under the white name label (248, 56, 225 x 42), whose background is kept dark.
+// half under the white name label (layout::kResultName), whose background is kept dark.
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -12,19 +12,31 @@
 #include "tools/assetgen/fonts.h"
 #include "tools/assetgen/paint_util.h"
 #include "tools/assetgen/portrait.h"
+#include "ui/common/layout.h"
 
 namespace assetgen {
 
 namespace {
 
 constexpr int kWidth = 479;
-constexpr qreal kWordsCentre = 361;  // centre of the name label and of the words under it
-constexpr qreal kWordsWidth = 215;
+
+// The name label in pixels.
+constexpr int kNameLeft = layout::px(layout::kResultName.left);
+constexpr int kNameTop = layout::px(layout::kResultName.top);
+constexpr int kNameWidth = layout::px(layout::kResultName.width);
+constexpr int kNameHeight = layout::px(layout::kResultName.height);
+static_assert(kNameLeft + kNameWidth <= kWidth, "the name label must lie on the pictures");
+
+// The words under the name label are centred on it (the half pixel rounded up) and keep 5
+// pixels from either end of it.
+constexpr qreal kWordsCentre = (2 * kNameLeft + kNameWidth + 1) / 2;
+constexpr qreal kWordsWidth = kNameWidth - 10;
 
 // Darkens the place of the name label with a soft-edged shade, so that white text always reads.
 void shadeNameBand(QPainter &p) {
     QPainterPath band;
-    band.addRoundedRect(QRectF(252, 54, 218, 46), 16, 16);
+    band.addRoundedRect(QRectF(kNameLeft, kNameTop, kNameWidth, kNameHeight).adjusted(4, -2, -3, 2),
+                        16, 16);
     paintShadow(p, band, QPointF(0, 0), 8, QColor(0, 0, 0, 85));
 }
 

@@ -9,14 +9,13 @@
 namespace ui {
 
 void showCentredOver(QWidget *window, const QWidget *mainWindow) {
-    if (mainWindow) {
+    // Opened again, a window stays where the user left it: it is only brought to the front.
+    if (!window->isVisible()) {
         // Until a window is first shown its frame is unknown; a framed one will get the same
         // decoration as the main window, which is what it is centred and kept on screen by.
         QSize size = window->frameGeometry().size();
-        if (!window->isVisible() && !(window->windowFlags() & Qt::FramelessWindowHint)) {
-            const QRect outer = mainWindow->frameGeometry(), inner = mainWindow->geometry();
-            size += outer.size() - inner.size();
-        }
+        if (!(window->windowFlags() & Qt::FramelessWindowHint))
+            size += mainWindow->frameGeometry().size() - mainWindow->geometry().size();
         QRect frame(QPoint(), size);
         frame.moveCenter(mainWindow->frameGeometry().center());
         if (const QScreen *screen = mainWindow->screen()) {

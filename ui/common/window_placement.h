@@ -5,9 +5,9 @@ class QWidget;
 
 namespace ui {
 
-// Shows a secondary top-level window centred over the main window (kept on the main
-// window's screen) and brings it to the front. Works for a window opened the first time
-// and for one that is already open.
+// Shows a secondary top-level window and brings it to the front. Opened the first time, it
+// is centred over the main window (kept on the main window's screen); one already open stays
+// where it is.
 void showCentredOver(QWidget *window, const QWidget *mainWindow);
 
 }  // namespace ui

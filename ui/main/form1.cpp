@@ -13,8 +13,11 @@
 
 #include "sound/sound.h"
 #include "ui/about/frm_about.h"
+#include "ui/common/fonts.h"
 #include "ui/common/memory.h"
 #include "ui/common/pictures.h"
+#include "ui/common/twips.h"
+#include "ui/common/version.h"
 #include "ui/common/window_placement.h"
 #include "ui/main/board_cell.h"
 #include "ui/main/button_feedback.h"
@@ -22,15 +25,10 @@
 #include "ui/main/line_overlay.h"
 #include "ui/main/reset_question.h"
 #include "ui/main/screen_reader.h"
-#include "ui/main/twips.h"
 #include "ui/options/form2.h"
-#include "ui/options/options_opening.h"
 #include "ui/result/form3.h"
 
 namespace {
-
-constexpr int kClientWidth = 530;   // 7950 twips
-constexpr int kClientHeight = 392;  // 5880 twips
 
 // The pictures' names in the resources for tombol(0), tombol(1) and tombol(2).
 constexpr std::array<const char *, 3> kButtonPictures = {"start", "options", "about"};
@@ -51,9 +49,9 @@ Form1::Form1(game::RandomSource *random)
       m_playSound(sound::Play_sound),
       m_game(*this, random ? *random : m_random) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Trilet 1.0 - Kovlane 2003"));
+    setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
     setWindowIcon(QIcon(ui::loadPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(ui::size(layout::kMainClient));
     setFocusPolicy(Qt::NoFocus);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -85,7 +83,6 @@ Form1::Form1(game::RandomSource *random)
     m_lines->setGeometry(rect());
     m_lines->setAccessibleDescription(
         QStringLiteral("The lines struck by the latest scoring move"));
-    eraseLines();
     m_lines->raise();
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -105,24 +102,20 @@ Form1::~Form1() {
 }
 
 void Form1::buildLabels() {
-    m_timelbl = addLabel("timelbl", QStringLiteral("00:00:00"), ui::fromTwips(6720, 5520), 12);
+    m_timelbl = addLabel("timelbl", ui::topLeft(layout::kTimeLabel), 12);
     m_timelbl->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     QPalette blue = m_timelbl->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_timelbl->setPalette(blue);
-    m_timelbl->adjustSize();
     m_timelbl->setAccessibleDescription(QStringLiteral("Time played"));
 
-    m_giliranlbl =
-        addLabel("giliranlbl", QStringLiteral("None/Tuyul"), ui::fromTwips(3360, 5520), 13.5);
+    m_giliranlbl = addLabel("giliranlbl", ui::topLeft(layout::kTurnLabel), 13.5);
     m_giliranlbl->setAccessibleDescription(QStringLiteral("Whose turn it is"));
     for (int slot = 1; slot <= 2; ++slot) {
-        const int top = slot == 1 ? 4080 : 4320;
-        m_Scorelbl[slot] = addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2", QStringLiteral("00"),
-                                    ui::fromTwips(6960, top), 9.75);
-        m_namalbl[slot] =
-            addLabel(slot == 1 ? "namalbl1" : "namalbl2", QStringLiteral("Player %1:").arg(slot),
-                     ui::fromTwips(5640, top), 8.25);
+        m_Scorelbl[slot] = addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2",
+                                    ui::topLeft(layout::scoreLabel(slot)), 9.75);
+        m_namalbl[slot] = addLabel(slot == 1 ? "namalbl1" : "namalbl2",
+                                   ui::topLeft(layout::nameLabel(slot)), 8.25);
         const QString player = slot == 1 ? QStringLiteral("first") : QStringLiteral("second");
         m_Scorelbl[slot]->setAccessibleDescription(
             QStringLiteral("Score of the %1 player").arg(player));
@@ -131,7 +124,7 @@ void Form1::buildLabels() {
     }
 }
 
-QLabel *Form1::addLabel(const char *name, const QString &text, QPoint position, qreal pointSize) {
+QLabel *Form1::addLabel(const char *name, QPoint position, qreal pointSize) {
     auto *label = new QLabel(this);
     label->setObjectName(QLatin1String(name));
     // Names are whatever the players typed: never markup, never mnemonics.
@@ -140,13 +133,8 @@ QLabel *Form1::addLabel(const char *name, const QString &text, QPoint position, 
     label->setFocusPolicy(Qt::NoFocus);
     // A drag begun on a label stays with the label and never counts as a surface move.
     label->setAttribute(Qt::WA_NoMousePropagation);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(pointSize);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(ui::windowFont(QStringLiteral("MS Sans Serif"), pointSize, true));
     label->move(position);
-    label->setText(text);
-    label->adjustSize();
     return label;
 }
 
@@ -158,7 +146,7 @@ void Form1::setLabelText(QLabel *label, const std::string &text) {
 void Form1::buildBoard() {
     for (int n = 1; n <= game::kCells; ++n) {
         auto *cell = new ui::BoardCell(n, this);
-        cell->setGeometry(QRect(ui::cellPosition(n), QSize(ui::kCellSize, ui::kCellSize)));
+        cell->setGeometry(ui::rect(layout::cell(n)));
         connect(cell, &ui::BoardCell::released, this, [this](int index, Qt::MouseButton button) {
             switch (button) {
                 case Qt::LeftButton:
@@ -190,7 +178,7 @@ void Form1::buildButtons() {
         looks[i] = {buttonPicture(i, "normal", ratio), buttonPicture(i, "hover", ratio),
                     buttonPicture(i, "pressed", ratio)};
         auto *button = new ui::ImageButton(i, this);
-        button->setGeometry(ui::fromTwips(5520, 1440 + 720 * i, 2250, 675));
+        button->setGeometry(ui::rect(layout::tombol(i)));
         button->setToolTip(kToolTips[i]);
         // The pictures carry the words; a screen reader gets them as the name.
         button->setAccessibleName(kWords[i]);
@@ -215,7 +203,14 @@ void Form1::tombolClick(int i) {
             if (m_game.state().game_over || m_askReset(this)) m_game.New_game();
             break;
         case 1:
-            ui::openOptionsDialog(m_options, this, m_game);
+            if (!m_options) {
+                m_options = new Form2;
+                ui::handBackMemoryWhenGone(m_options);
+            }
+            m_options->setApplier(
+                [this](const game::OptionValues &v) { m_game.Change_setting(v); });
+            m_options->fill(m_game.state());
+            ui::showCentredOver(m_options, this);
             break;
         case 2:
             if (!m_about) {
@@ -249,11 +244,27 @@ void Form1::closeEvent(QCloseEvent *event) {
     qApp->quit();
 }
 
+void Form1::showPicture(const game::Picture &picture) {
+    for (int n = 1; n <= game::kCells; ++n) {
+        showCell(n, picture.cells[n]);
+        // The start-up letters are decoration on an empty board: they read as empty.
+        if (picture.decoration) m_box[n]->setAccessibleName(ui::cellReading(n, game::kEmpty));
+    }
+    for (int slot = 1; slot <= 2; ++slot) {
+        setNameLabel(slot, picture.nameLabel[slot]);
+        setScoreLabel(slot, picture.scoreLabel[slot]);
+    }
+    setTurnLabel(picture.turnLabel);
+    setClockLabel(picture.clockLabel);
+    eraseLines();
+    for (const game::StruckLine &struck : picture.lines) strikeLine(struck.cell, struck.line);
+    setClockTimer(picture.clockTimer);
+    setComputerTimer(picture.computerTimer);
+}
+
 void Form1::showCell(int cell, int letter) {
     m_box[cell]->setPicture(letter == game::kS || letter == game::kO ? PIC[letter] : QPixmap());
-    // Read what the board holds, not the picture: the letters shown before the first game
-    // are decoration on an empty board.
-    const QString reading = ui::cellReading(cell, m_game.state().board[cell]);
+    const QString reading = ui::cellReading(cell, letter);
     if (m_box[cell]->accessibleName() != reading) m_box[cell]->setAccessibleName(reading);
 }
 
@@ -273,16 +284,16 @@ void Form1::setClockLabel(const std::string &text) {
     setLabelText(m_timelbl, text);
 }
 
-void Form1::strikeLine(int firstCell, int lastCell) {
-    // From the centre of the first cell to the centre of the last: 262.5 twips in.
-    const QPointF toCentre(262.5 / 15, 262.5 / 15);
-    m_lines->addLine(QLineF(QPointF(m_box[firstCell]->pos()) + toCentre,
-                            QPointF(m_box[lastCell]->pos()) + toCentre));
+void Form1::strikeLine(int cell, const game::Line &line) {
+    // From the centre of the first cell to the centre of the last.
+    const qreal half = layout::kCellSide / 2.0 / 15;
+    const QPointF toCentre(half, half);
+    m_lines->addLine(QLineF(QPointF(m_box[line.first]->pos()) + toCentre,
+                            QPointF(m_box[line.last]->pos()) + toCentre));
     // The lines of one placement are read together; the next scoring placement replaces them.
-    const int placed = m_game.state().last_cell;
-    if (placed != m_strikeCell) m_latestStrikes.clear();
-    m_strikeCell = placed;
-    m_latestStrikes.append(ui::strikeReading(firstCell, lastCell));
+    if (cell != m_strikeCell) m_latestStrikes.clear();
+    m_strikeCell = cell;
+    m_latestStrikes.append(ui::strikeReading(line.first, line.last));
     m_lines->setAccessibleName(m_latestStrikes.join(QStringLiteral("; ")));
 }
 

@@ -60,17 +60,18 @@ private:
     void buildBoard();
     void buildButtons();
     void buildLabels();
-    QLabel *addLabel(const char *name, const QString &text, QPoint position, qreal pointSize);
+    QLabel *addLabel(const char *name, QPoint position, qreal pointSize);
     static void setLabelText(QLabel *label, const std::string &text);
     void tombolClick(int i);
 
     // game::GameView
+    void showPicture(const game::Picture &picture) override;
     void showCell(int cell, int letter) override;
     void setScoreLabel(int slot, const std::string &text) override;
     void setNameLabel(int slot, const std::string &text) override;
     void setTurnLabel(const std::string &text) override;
     void setClockLabel(const std::string &text) override;
-    void strikeLine(int firstCell, int lastCell) override;
+    void strikeLine(int cell, const game::Line &line) override;
     void eraseLines() override;
     void setClockTimer(bool enabled) override;
     void setComputerTimer(bool enabled) override;

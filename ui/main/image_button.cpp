@@ -2,25 +2,12 @@
 #include "ui/main/image_button.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace ui {
 
-ImageButton::ImageButton(int index, QWidget *parent) : QWidget(parent), m_index(index) {
-    setObjectName(QStringLiteral("tombol%1").arg(index));
-    setFocusPolicy(Qt::NoFocus);
+ImageButton::ImageButton(int index, QWidget *parent)
+    : PictureWidget(QStringLiteral("tombol%1"), index, parent) {
     setMouseTracking(true);
-    setAttribute(Qt::WA_NoMousePropagation);
-}
-
-void ImageButton::setPicture(const QPixmap &picture) {
-    m_picture = picture;
-    update();
-}
-
-void ImageButton::paintEvent(QPaintEvent *) {
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
 }
 
 void ImageButton::mouseMoveEvent(QMouseEvent *event) {
@@ -41,6 +28,10 @@ void ImageButton::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton) m_leftHeld = false;
     emit released(m_index);
     if (click) emit clicked(m_index);
+}
+
+void ImageButton::mouseDoubleClickEvent(QMouseEvent *event) {
+    event->accept();
 }
 
 }  // namespace ui

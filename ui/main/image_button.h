@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QPixmap>
-#include <QWidget>
+#include "ui/main/picture_widget.h"
 
 namespace ui {
 
 // A picture used as a command button. It only reports the pointer; which picture it
-// shows is decided by its owner. A click is a left press and a left release over it.
-class ImageButton final : public QWidget {
+// shows is decided by its owner. A click is a left press and a left release over it; the
+// second press of a double click is no press, so a double click is one click.
+class ImageButton final : public PictureWidget {
     Q_OBJECT
 
 public:
     ImageButton(int index, QWidget *parent);
 
     int index() const { return m_index; }
-    const QPixmap &picture() const { return m_picture; }
-    void setPicture(const QPixmap &picture);
 
 signals:
     void pointerMoved(int index);
@@ -25,14 +23,12 @@ signals:
     void clicked(int index);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    int m_index;
-    QPixmap m_picture;
     bool m_leftHeld = false;
 };
 

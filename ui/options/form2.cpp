@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "ui/common/fonts.h"
 #include "ui/common/pictures.h"
+#include "ui/common/twips.h"
 #include "ui/options/mode_label.h"
 #include "ui/options/whole_character_validator.h"
 #include "ui/options/wrapped_check_box.h"
@@ -23,11 +25,7 @@ constexpr int kTargetLength = 2;
 
 // "MS Sans Serif" 8.25 pt; Liberation Sans stands in where it is missing.
 QFont dialogFont(bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(8.25);
-    font.setBold(bold);
-    return font;
+    return ui::windowFont(QStringLiteral("MS Sans Serif"), 8.25, bold);
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
@@ -71,13 +69,15 @@ Form2::Form2() : m_rangeMessage(&showRangeMessage) {
     m_background =
         ui::loadPicture(QStringLiteral(":/pictures/options_background.gif"), devicePixelRatioF());
     setObjectName(QStringLiteral("Form2"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A plain window, not a dialog: X11 would make a dialog without a parent belong to the
+    // program's other windows, and window managers would keep it above the main window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("Options"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/options.ico")));
-    setFixedSize(343, 229);
+    setFixedSize(ui::size(layout::kOptionsClient));
     setFont(dialogFont(false));
     paintWhite(this);
 
@@ -90,7 +90,6 @@ void Form2::createControls() {
     const QString modeText[3] = {{}, QStringLiteral("Vs Player"), QStringLiteral("Vs Computer")};
     const QString modeTip[3] = {
         {}, QStringLiteral("Play against your friend"), QStringLiteral("Play with machine")};
-    const QPoint modeAt[3] = {{}, {144, 72}, {208, 72}};
     for (int i = 1; i <= 2; ++i) {
         auto *label = new ui::ModeLabel(modeText[i], this);
         label->setObjectName(QStringLiteral("mode1_%1").arg(i));
@@ -98,7 +97,7 @@ void Form2::createControls() {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setLineWidth(1);
         label->setToolTip(modeTip[i]);
-        label->move(modeAt[i]);
+        label->move(ui::topLeft(layout::modeLabel(i)));
         label->adjustSize();
         connect(label, &ui::ModeLabel::clicked, this, [this, i] { selectMode(i); });
         m_mode1[i] = label;
@@ -107,8 +106,8 @@ void Form2::createControls() {
     paintWhite(m_mode1[2]);
     selectMode(1);
 
-    m_text2 =
-        textBox(this, "Text2", kTargetLength, {216, 93, 25, 19}, QStringLiteral("Limit to win"));
+    m_text2 = textBox(this, "Text2", kTargetLength, ui::rect(layout::kTargetBox),
+                      QStringLiteral("Limit to win"));
     m_text2->setText(QStringLiteral("20"));
     m_text2->setEnabled(false);
     // The captions of the rows are painted on the background; a screen reader needs them.
@@ -116,7 +115,7 @@ void Form2::createControls() {
 
     m_check2 = new ui::WrappedCheckBox(QStringLiteral("Until All box filled"), this);
     m_check2->setObjectName(QStringLiteral("Check2"));
-    m_check2->setGeometry(248, 88, 81, 33);
+    m_check2->setGeometry(ui::rect(layout::kUntilFull));
     m_check2->setToolTip(QStringLiteral("You can win if all the box is filled"));
     m_check2->setChecked(true);
     paintWhite(m_check2);
@@ -128,7 +127,7 @@ void Form2::createControls() {
     const QColor nameColour[3] = {{}, QColor(0, 0, 255), QColor(255, 0, 0)};
     for (int i = 1; i <= 2; ++i) {
         QLineEdit *box =
-            textBox(this, i == 1 ? "Text1_1" : "Text1_2", kNameLength, {120, 88 + 24 * i, 89, 19},
+            textBox(this, i == 1 ? "Text1_1" : "Text1_2", kNameLength, ui::rect(layout::nameBox(i)),
                     QStringLiteral("Stupid people %1").arg(i));
         box->setFont(dialogFont(true));
         setColour(box, QPalette::Text, nameColour[i]);
@@ -142,14 +141,13 @@ void Form2::createControls() {
     const QString soundText[3] = {{}, QStringLiteral("ON"), QStringLiteral("OFF")};
     const QString soundTip[3] = {
         {}, QStringLiteral("Play the sound !!"), QStringLiteral("Fuck the sound !!")};
-    const QRect soundAt[3] = {{}, {144, 160, 25, 17}, {176, 160, 33, 17}};
     for (int i = 1; i <= 2; ++i) {
         auto *button = new QPushButton(soundText[i], this);
         button->setObjectName(QStringLiteral("Option1_%1").arg(i));
         button->setCheckable(true);
         button->setAutoExclusive(true);
         button->setAutoDefault(false);
-        button->setGeometry(soundAt[i]);
+        button->setGeometry(ui::rect(layout::soundButton(i)));
         button->setToolTip(soundTip[i]);
         button->setAccessibleName(QStringLiteral("Sound ") + soundText[i]);
         setColour(button, QPalette::Button, kWhite);
@@ -160,13 +158,13 @@ void Form2::createControls() {
     m_command2 = new QPushButton(QStringLiteral("&Cancel"), this);
     m_command2->setAutoDefault(false);
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setGeometry(216, 200, 57, 25);
+    m_command2->setGeometry(ui::rect(layout::kCancel));
     connect(m_command2, &QPushButton::clicked, this, &QWidget::close);
 
     m_command1 = new QPushButton(QStringLiteral("&Okey"), this);
     m_command1->setAutoDefault(false);
     m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(280, 200, 57, 25);
+    m_command1->setGeometry(ui::rect(layout::kOkey));
     connect(m_command1, &QPushButton::clicked, this, &Form2::pressOk);
 }
 

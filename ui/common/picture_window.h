@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+#include "ui/common/layout.h"
+
+namespace ui {
+
+// A frameless window that is one picture, drawn unscaled from its top-left corner on white.
+// It has no owner, deletes itself when it closes and does not keep the program running. A
+// click on its own surface closes it: a press and a release of the left button, both on the
+// window; a double click is one click, and the other buttons do nothing.
+class PictureWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // taskbar: whether the window gets an entry in the desktop's taskbar.
+    PictureWindow(const char *name, const QString &title, const layout::Box &client,
+                  const QString &picture, bool taskbar);
+
+protected:
+    void setPicture(const QString &path);
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QString m_path;
+    QPixmap m_picture;  // m_path decoded, once painted
+    bool m_leftPressed = false;
+};
+
+}  // namespace ui
