@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "sound/sound.h"
+#include "ui/common/font_config_loader.h"
 #include "ui/common/memory.h"
 #include "ui/main/form1.h"
 
@@ -16,7 +17,9 @@ int main(int argc, char *argv[]) {
     // three times a tick instead of once; the window is small enough to send over the
     // connection instead (a whole frame is 0.8 MB).
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    ui::FontConfigLoader fontConfig;
     QApplication app(argc, argv);
+    fontConfig.wait();
     int status = 0;
     {
         Form1 form;
