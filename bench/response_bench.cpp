@@ -2,7 +2,8 @@
 // How quickly a placement shows: from the release of a mouse button over an empty cell to
 // the end of that cell's paint with its new letter, over whole games between two players at
 // one mouse, in the real main window on the offscreen platform with the sound path running
-// (on SDL's dummy audio driver unless SDL_AUDIODRIVER says otherwise). The mouse events go
+// (on the sound server PULSE_SERVER names; bench/window_figures runs it on a private one with a
+// null sink, so that nothing is heard). The mouse events go
 // to the window as the platform hands them over, and the cell is painted by the normal update
 // path when the event loop gets to it: nothing here forces a paint.
 //
@@ -128,7 +129,6 @@ int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR"))
         qputenv("QT_QPA_FONTDIR", "/usr/share/fonts/truetype");
-    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
 
     qInstallMessageHandler(quietOffscreenNotes);
@@ -144,7 +144,7 @@ int main(int argc, char *argv[]) {
             std::fprintf(stderr, "response_bench: the main window was never painted\n");
             return 1;
         }
-        idle(200);  // the sound output opens after the first frame
+        idle(200);
         QWindow *window = form.windowHandle();
 
         // Two players at one mouse, sound on, until the board is full: every placement is

@@ -53,14 +53,18 @@ PictureWindow::PictureWindow(const char *name, const QString &title, const layou
     if (!taskbar) leaveOffTaskbar(this);
 }
 
+// The picture is decoded when it is first painted: the result window is filled with the
+// outcome's picture before it shows, so the picture it was made with is never decoded.
 void PictureWindow::setPicture(const QString &path) {
-    m_picture = loadPicture(path, devicePixelRatioF());
+    m_path = path;
+    m_picture = QPixmap();
     update();
 }
 
 void PictureWindow::paintEvent(QPaintEvent *) {
     // A picture may be smaller or larger than the window: white shows around it, and what
     // lies beyond the window stays unseen.
+    if (m_picture.isNull()) m_picture = loadPicture(m_path, devicePixelRatioF());
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.drawPixmap(0, 0, m_picture);

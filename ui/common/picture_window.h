@@ -31,7 +31,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    QString m_path;
+    QPixmap m_picture;  // m_path decoded, once painted
     bool m_leftPressed = false;
 };
 

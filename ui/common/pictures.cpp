@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include "ui/common/baked_pictures.h"
+
 namespace ui {
 
 QString pictureFile(const QString &path, qreal devicePixelRatio) {
@@ -13,12 +15,24 @@ QString pictureFile(const QString &path, qreal devicePixelRatio) {
     return QFile::exists(twice) ? twice : path;
 }
 
-QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
+QImage pictureImage(const QString &path, qreal devicePixelRatio) {
     const QString file = pictureFile(path, devicePixelRatio);
-    QPixmap picture(file);
+    if (file == path) {
+        for (int i = 0; i < kBakedPictureCount; ++i) {
+            const BakedPicture &baked = kBakedPictures[i];
+            if (path == QLatin1String(baked.path))
+                return QImage(baked.pixels, baked.width, baked.height, baked.width * 4,
+                              baked.format);
+        }
+    }
+    QImage picture(file);
     // The image reader gives an "@2x" file its ratio already; this keeps it independent of that.
     if (file != path) picture.setDevicePixelRatio(2.0);
     return picture;
+}
+
+QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
+    return QPixmap::fromImage(pictureImage(path, devicePixelRatio));
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -13,7 +14,11 @@ namespace ui {
 QString pictureFile(const QString &path, qreal devicePixelRatio);
 
 // The picture for that screen. The double-size rendering carries a device pixel ratio of 2,
-// so that it paints over the same area as the picture itself, with twice the detail.
+// so that it paints over the same area as the picture itself, with twice the detail. A
+// picture the main window shows at start-up comes, at ratio 1, decoded at build time: the
+// image then draws straight from the program's memory, without a decoder or a copy.
+QImage pictureImage(const QString &path, qreal devicePixelRatio);
+// The same as a pixmap.
 QPixmap loadPicture(const QString &path, qreal devicePixelRatio);
 
 }  // namespace ui

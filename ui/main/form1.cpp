@@ -16,6 +16,7 @@
 #include "sound/sound.h"
 #include "ui/about/frm_about.h"
 #include "ui/common/fonts.h"
+#include "ui/common/memory.h"
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
 #include "ui/common/version.h"
@@ -57,7 +58,7 @@ Form1::Form1(game::RandomSource *random)
       m_game(*this, random ? *random : m_random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/trilet.ico")));
+    setWindowIcon(QIcon(ui::loadPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
     setFixedSize(ui::size(layout::kMainClient));
     // The window itself takes the keys; none of its controls ever has the focus.
     setFocusPolicy(Qt::StrongFocus);
@@ -71,7 +72,7 @@ Form1::Form1(game::RandomSource *random)
 
     ui::installAccessibleControls();
     const qreal ratio = devicePixelRatioF();
-    m_background = ui::loadPicture(QStringLiteral(":/pictures/background.bmp"), ratio);
+    m_background = ui::pictureImage(QStringLiteral(":/pictures/background.bmp"), ratio);
     PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
     PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
 
@@ -215,14 +216,20 @@ void Form1::tombolClick(int i) {
             if (m_game.state().game_over || m_askReset(this)) m_game.New_game();
             break;
         case 1:
-            if (!m_options) m_options = new Form2;
+            if (!m_options) {
+                m_options = new Form2;
+                ui::handBackMemoryWhenGone(m_options);
+            }
             m_options->setApplier(
                 [this](const game::OptionValues &v) { m_game.Change_setting(v); });
             m_options->fill(m_game.state());
             ui::showCentredOver(m_options, this);
             break;
         case 2:
-            if (!m_about) m_about = new frmAbout;
+            if (!m_about) {
+                m_about = new frmAbout;
+                ui::handBackMemoryWhenGone(m_about);
+            }
             ui::showCentredOver(m_about, this);
             break;
         default:
@@ -232,7 +239,7 @@ void Form1::tombolClick(int i) {
 
 void Form1::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_background);
+    painter.drawImage(0, 0, m_background);
     if (m_cursorShown) {
         const QRect frame = cursorFrame();
         const QRect inside = frame.adjusted(kCursorRing, kCursorRing, -kCursorRing, -kCursorRing);
@@ -413,7 +420,10 @@ void Form1::playSound(int sound) {
 }
 
 void Form1::fillResult(const std::string &name, game::ResultPicture picture) {
-    if (!m_result) m_result = new Form3;
+    if (!m_result) {
+        m_result = new Form3;
+        ui::handBackMemoryWhenGone(m_result);
+    }
     m_result->fill(QString::fromStdString(name), picture);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QStringList>
@@ -90,7 +91,7 @@ private:
     void fillResult(const std::string &name, game::ResultPicture picture) override;
     void showResult() override;
 
-    QPixmap m_background;
+    QImage m_background;
     std::array<QPixmap, 3> PIC;  // 1: the S picture, 2: the O picture
 
     std::array<ui::BoardCell *, game::kCells + 1> m_box{};  // 1..81
