@@ -54,7 +54,7 @@ protected:
 Form3::Form3()
     : PictureWindow("Form3", QStringLiteral("Form3"), layout::kResultClient,
                     QStringLiteral(":/pictures/result_initial.bmp"), true) {
-    setAccessibleDescription(QStringLiteral("Click to close"));
+    setAccessibleDescription(QStringLiteral("Click, or press Escape, to close"));
 
     // White bold serif text, one line, centred; the label never grows and never elides:
     // whatever does not fit its area is cut off by its edges.
