@@ -88,11 +88,10 @@ void PictureWindow::mouseDoubleClickEvent(QMouseEvent *event) {
 }
 
 void PictureWindow::keyPressEvent(QKeyEvent *event) {
-    const bool closing =
-        event->modifiers() == Qt::NoModifier ||
-        (event->key() == Qt::Key_Enter && event->modifiers() == Qt::KeypadModifier);
-    if (closing && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-                    event->key() == Qt::Key_Enter)) {
+    const int key = event->key();
+    // Enter on the keypad comes with the keypad flag; any other modifier keeps the window.
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         event->accept();
         close();
         return;

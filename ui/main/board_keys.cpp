@@ -55,16 +55,16 @@ int cursorTarget(int n, KeyCommand command) {
     int column = game::columnOf(n);
     switch (command) {
         case KeyCommand::Left:
-            column = std::max(1, column - 1);
+            --column;
             break;
         case KeyCommand::Right:
-            column = std::min(game::kSide, column + 1);
+            ++column;
             break;
         case KeyCommand::Up:
-            row = std::max(1, row - 1);
+            --row;
             break;
         case KeyCommand::Down:
-            row = std::min(game::kSide, row + 1);
+            ++row;
             break;
         case KeyCommand::RowStart:
             column = 1;
@@ -81,6 +81,9 @@ int cursorTarget(int n, KeyCommand command) {
         default:
             break;
     }
+    // A step over an edge stays on it.
+    row = std::clamp(row, 1, game::kSide);
+    column = std::clamp(column, 1, game::kSide);
     return (row - 1) * game::kSide + column;
 }
 
