@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// How long the rules engine takes for one line check, one computer move on a board in the
+// How long the rules engine takes for one line search, one computer move on a board in the
 // middle of a game, and one whole game played by the computer's rule on both sides.
 #include <benchmark/benchmark.h>
 
@@ -15,21 +15,22 @@ namespace {
 // Shows nothing; remembers only whether the computer's move is pending.
 class SilentView final : public game::GameView {
 public:
-    bool computerTimer = false;
+    bool computerWaiting = false;
 
-    void showPicture(const game::Picture &) override {}
     void showCell(int, int) override {}
-    void setScoreLabel(int, const std::string &) override {}
-    void setNameLabel(int, const std::string &) override {}
-    void setTurnLabel(const std::string &) override {}
-    void setClockLabel(const std::string &) override {}
-    void strikeLine(int, const game::Line &) override {}
-    void eraseLines() override {}
-    void setClockTimer(bool) override {}
-    void setComputerTimer(bool enabled) override { computerTimer = enabled; }
+    void showDecoration(int, int) override {}
+    void showName(int, const std::string &, game::NameStyle) override {}
+    void showScore(int, int) override {}
+    void showTurn(int, const std::string &) override {}
+    void showClock(int, int, int) override {}
+    void showLine(const game::Line &) override {}
+    void clearLines() override {}
+    void runClock(bool) override {}
+    void awaitComputer(bool waiting) override { computerWaiting = waiting; }
     void playSound(int) override {}
     void fillResult(const std::string &, game::ResultPicture) override {}
     void showResult() override {}
+    void moveMade(const game::MoveReport &) override {}
 };
 
 // A small, fast, repeatable generator (SplitMix64).
@@ -49,27 +50,26 @@ private:
     std::uint64_t m_state;
 };
 
-// Game mode 2, sound off, played until the board is full.
-const game::OptionValues kVsComputer{.mode1Blue = false,
-                                     .mode2Blue = true,
-                                     .name1 = "Lorna Quillet",
-                                     .name2 = "Player 2",
-                                     .soundOn = false,
-                                     .untilFull = true,
-                                     .targetText = ""};
+// Against the computer, sound off, played until the board is full.
+const game::Options kVsComputer{.mode = game::GameMode::AgainstComputer,
+                                .name1 = "Lorna Quillet",
+                                .name2 = "Player 2",
+                                .soundOn = false,
+                                .untilFull = true,
+                                .targetText = ""};
 
-game::MouseButton buttonFor(int letter) {
-    return letter == game::kS ? game::MouseButton::Left : game::MouseButton::Right;
+game::Letter letterOf(int code) {
+    return code == game::kS ? game::Letter::S : game::Letter::O;
 }
 
-// One game in mode 2 until it ends: the human side chooses by the computer's rule too.
+// One game against the computer until it ends: the human side chooses by the computer's rule too.
 void playWholeGame(game::Game &game, SilentView &view, FastRandom &random) {
     const game::GameState &s = game.state();
-    game.New_game();
+    game.startNewGame();
     bool first = true;
     while (!s.game_over) {
-        if (view.computerTimer) {
-            game.Computer_move();
+        if (view.computerWaiting) {
+            game.computerMove();
             continue;
         }
         game::Move move;
@@ -80,21 +80,21 @@ void playWholeGame(game::Game &game, SilentView &view, FastRandom &random) {
         } else {
             move = game::chooseComputerMove(s.board, s.last_cell, random);
         }
-        game.Release_on_cell(move.cell, buttonFor(move.letter));
+        game.place(move.cell, letterOf(move.letter));
     }
 }
 
-// A board halfway through a game: 40 placements by both sides, in mode 2.
+// A board halfway through a game: 40 placements by both sides, against the computer.
 void playHalfAGame(game::Game &game, SilentView &view, FastRandom &random) {
     const game::GameState &s = game.state();
-    game.New_game();
-    game.Release_on_cell(41, game::MouseButton::Left);
+    game.startNewGame();
+    game.place(41, game::Letter::S);
     for (int placed = 1; placed < 40 && !s.game_over; ++placed) {
-        if (view.computerTimer) {
-            game.Computer_move();
+        if (view.computerWaiting) {
+            game.computerMove();
         } else {
             const game::Move move = game::chooseComputerMove(s.board, s.last_cell, random);
-            game.Release_on_cell(move.cell, buttonFor(move.letter));
+            game.place(move.cell, letterOf(move.letter));
         }
     }
 }
@@ -115,27 +115,12 @@ void BM_completedLines_eightLines(benchmark::State &state) {
 }
 BENCHMARK(BM_completedLines_eightLines);
 
-void BM_Check_lines_midGame(benchmark::State &state) {
-    // Mode 1, an O in every even cell and an S in cell 41: the check of that S tests all
-    // eight directions and completes nothing, so only the move passes between the humans.
-    SilentView view;
-    FastRandom random(1);
-    game::Game game(view, random);
-    game.Load();
-    game.New_game();
-    for (int n = 2; n <= 80; n += 2) game.Release_on_cell(n, game::MouseButton::Right);
-    game.Release_on_cell(41, game::MouseButton::Left);
-    for (auto _ : state) game.Check_lines(41, game::kS);
-    benchmark::DoNotOptimize(game.state().current_player);
-}
-BENCHMARK(BM_Check_lines_midGame);
-
 void BM_chooseComputerMove_midGame(benchmark::State &state) {
     SilentView view;
     FastRandom random(2);
     game::Game game(view, random);
-    game.Load();
-    game.Change_setting(kVsComputer);
+    game.start();
+    game.applyOptions(kVsComputer);
     playHalfAGame(game, view, random);
     const game::Board board = game.state().board;
     const int last = game.state().last_cell;
@@ -162,8 +147,8 @@ void BM_wholeGame_selfPlay(benchmark::State &state) {
     SilentView view;
     FastRandom random(4);
     game::Game game(view, random);
-    game.Load();
-    game.Change_setting(kVsComputer);
+    game.start();
+    game.applyOptions(kVsComputer);
     for (auto _ : state) playWholeGame(game, view, random);
     benchmark::DoNotOptimize(game.state().score);
 }

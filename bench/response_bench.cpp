@@ -24,8 +24,8 @@
 #include "game/game.h"
 #include "sound/sound.h"
 #include "ui/main/board_cell.h"
-#include "ui/main/form1.h"
 #include "ui/main/image_button.h"
+#include "ui/main/main_window.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ void release(QWindow *window, QPoint at, Qt::MouseButton button) {
     QCoreApplication::sendEvent(window, &event);
 }
 
-QPoint centreIn(const Form1 &form, const QWidget *child) {
+QPoint centreIn(const MainWindow &form, const QWidget *child) {
     return child->mapTo(&form, child->rect().center());
 }
 
@@ -137,7 +137,7 @@ int main(int argc, char *argv[]) {
     clock.start();
     std::vector<Sample> samples;
     {
-        Form1 form;
+        MainWindow form;
         app.watch(&form, clock);
         form.show();
         if (app.waitForPaint(5000) < 0) {
@@ -149,19 +149,18 @@ int main(int argc, char *argv[]) {
 
         // Two players at one mouse, sound on, until the board is full: every placement is
         // a mouse release.
-        game::OptionValues twoPlayers;
-        twoPlayers.mode1Blue = true;
-        twoPlayers.mode2Blue = false;
+        game::Options twoPlayers;
+        twoPlayers.mode = game::GameMode::TwoPlayers;
         twoPlayers.name1 = "Lorna Quillet";
         twoPlayers.name2 = "Ruth Penhallo";
         twoPlayers.soundOn = true;
         twoPlayers.untilFull = true;
-        form.game().Change_setting(twoPlayers);
+        form.game().applyOptions(twoPlayers);
 
         std::mt19937 random(20030);
         const game::GameState &state = form.game().state();
         for (int g = 1; g <= games; ++g) {
-            const QPoint start = centreIn(form, form.tombol(0));
+            const QPoint start = centreIn(form, form.commandButton(0));
             press(window, start, Qt::LeftButton);
             release(window, start, Qt::LeftButton);
             idle(20);
@@ -175,7 +174,7 @@ int main(int argc, char *argv[]) {
                     if (state.board[n] == game::kEmpty) empty.push_back(n);
                 const int n = empty[random() % empty.size()];
                 const Qt::MouseButton button = random() % 2 ? Qt::LeftButton : Qt::RightButton;
-                ui::BoardCell *cell = form.box(n);
+                ui::BoardCell *cell = form.cell(n);
                 const QPoint at = centreIn(form, cell);
 
                 press(window, at, button);

@@ -1,75 +1,61 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string>
-
 #include "game_state.h"
 #include "game_view.h"
-#include "picture.h"
 #include "random_source.h"
 #include "settings.h"
 
 namespace game {
 
-// Mouse buttons as the board reports a release.
-enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
-
-// One game of S-O-S on a 9 x 9 board, and the operations of the main window on it.
+// One game of S-O-S on a 9 x 9 board, with its settings.
 //
 // A turn: the participant to move puts S or O into an empty cell. Every S-O-S line that
 // letter completes is struck through and scores a point, and a participant who scored
-// moves again; otherwise the move passes (1 <-> 2 in game mode 1, 1 <-> 3 in game mode 2).
-// When the computer (participant 3) is to move, the computer timer is armed and its tick
-// calls Computer_move. A game ends when a score reaches score_limit (if one is set) or
-// when the board is full; Game_end then stops the clock and shows the result window.
+// moves again; otherwise the move passes (1 <-> 2 in two-player mode, 1 <-> 3 against the
+// computer). When the computer (participant 3) is to move, the view is asked to wait for it and
+// then calls computerMove. A game ends when a score reaches the score limit (if one is set) or
+// when the board is full; the clock then stops and the result window shows the outcome.
 //
-// Every change is mirrored at once on the view, and kept in picture(): what the main window
-// shows, from which Redraw draws it whole. Operations refuse arguments out of their range
-// (a cell outside 1..81, a letter other than S or O, a winner outside 0..3) and report them
-// in debug builds; they never read with them.
+// Every change is told to the view at once. Operations refuse a cell outside 1..81 or a
+// letter other than S or O and report it in debug builds; they never read with it.
 class Game {
 public:
     Game(GameView &view, RandomSource &random);
 
     const GameState &state() const { return m_state; }
-    const Picture &picture() const { return m_screen.picture(); }
 
-    // Draws the whole main window afresh from picture().
-    void Redraw();
+    // The start-up: default settings and names, and the decorative S/O checkerboard on the
+    // cells (the board itself stays empty). No game runs.
+    void start();
 
-    // The start-up step: default settings and names, the name labels, and the decorative
-    // S/O checkerboard on the cells (the board itself stays empty). The game is idle.
-    void Load();
+    // Shows the whole state afresh.
+    void redraw() const;
 
-    // The release of a mouse button over cell n (1..81): left places S, right places O.
-    void Release_on_cell(int n, MouseButton button);
+    // The human to move puts letter into cell (1..81). Nothing happens while no game runs, on
+    // the computer's turn or on a cell that holds a letter.
+    void place(int cell, Letter letter);
 
-    // The computer's placement of letter (kS or kO) into cell (1..81).
-    void Put_letter(int cell, int letter);
+    // The computer's turn: it chooses a cell and a letter and places them.
+    void computerMove();
 
-    // Scores the lines the letter just placed in cell completes, then ends the game or
-    // hands on the move.
-    void Check_lines(int cell, int letter);
+    // One second of the game clock.
+    void clockTick();
 
     // Wipes board, lines, scores and clock and starts a game with participant 1 to move.
-    void New_game();
+    void startNewGame();
 
-    // Ends the game; winner is 0 for no winner, else the winning participant 1..3.
-    void Game_end(int winner);
-
-    // The tick of the computer timer: one move of participant 3.
-    void Computer_move();
-
-    // The tick of the clock timer.
-    void Clock_tick();
-
-    // Takes over the options dialog's values (after targetAcceptable approved them).
-    void Change_setting(const OptionValues &values);
+    // Takes over the options (after targetAcceptable approved them). A running game goes on:
+    // a new mode takes effect at the next passing of the turn.
+    void applyOptions(const Options &options);
 
 private:
+    void putLetter(int cell, int letter, MoveReport &report);
+    void scoreLinesThrough(int cell, int letter, MoveReport &report);
+    void endGame(int winner);
+
     GameState m_state;
     GameView &m_view;
-    PictureKeeper m_screen;
     RandomSource &m_random;
 };
 

@@ -17,10 +17,9 @@ void advanceClock(GameState &state) {
     }
 }
 
-std::string clockText(const GameState &state) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", state.clock_hours, state.clock_minutes,
-                  static_cast<int>(state.clock_seconds));
+std::string clockText(int hours, int minutes, int seconds) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", hours, minutes, seconds);
     return text;
 }
 

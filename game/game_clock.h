@@ -11,6 +11,6 @@ namespace game {
 void advanceClock(GameState &state);
 
 // "hh:mm:ss", each field at least two digits; hours grow past two (as "100:00:00").
-std::string clockText(const GameState &state);
+std::string clockText(int hours, int minutes, int seconds);
 
 }  // namespace game

@@ -1,23 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <vector>
 
 #include "game_state.h"
 
 namespace game {
-
-// One struck S-O-S line, from its first to its last cell as the search found it.
-struct Line {
-    int first = 0;
-    int middle = 0;
-    int last = 0;
-    friend bool operator==(const Line &, const Line &) = default;
-};
-
-using Board = std::array<std::int16_t, kCells + 1>;
 
 // Every line through cell n that the letter x just placed there completes to read
 // S, O, S, in the order the game scores them. The edge rules keep every tested cell

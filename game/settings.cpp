@@ -9,7 +9,7 @@ double numericValue(std::string_view text) {
     // Keep only what counts: blanks, tabs and line feeds are dropped wherever they stand.
     std::string compact;
     for (char ch : text) {
-        if (ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r') compact += ch;
+        if (ch != ' ' && ch != '\t' && ch != '\n') compact += ch;
     }
 
     std::size_t i = 0;
@@ -39,8 +39,8 @@ double numericValue(std::string_view text) {
     return sign * value;
 }
 
-bool targetAcceptable(const OptionValues &values) {
-    return values.untilFull || numericValue(values.targetText) >= 1.0;
+bool targetAcceptable(const Options &options) {
+    return options.untilFull || numericValue(options.targetText) >= 1.0;
 }
 
 }  // namespace game

@@ -4,17 +4,18 @@
 #include <string>
 #include <string_view>
 
+#include "game_state.h"
+
 namespace game {
 
-// What the options dialog hands to Change_setting, read off its controls.
-struct OptionValues {
-    bool mode1Blue = true;   // "Vs Player" shows the selected colour
-    bool mode2Blue = false;  // "Vs Computer" shows the selected colour
-    std::string name1;       // UTF-8, as typed
+// The options as the player chose them in the options dialog.
+struct Options {
+    GameMode mode = GameMode::TwoPlayers;
+    std::string name1;  // UTF-8, as typed; empty gives the default name
     std::string name2;
-    bool soundOn = true;     // "ON" is selected
-    bool untilFull = true;   // "Until All box filled" is checked
-    std::string targetText;  // the score target box, as typed
+    bool soundOn = true;
+    bool untilFull = true;   // play until the board is full; the target text is then ignored
+    std::string targetText;  // the winning score, as typed
 };
 
 // The number a text starts with: blanks, tabs and line feeds are skipped wherever they
@@ -22,8 +23,8 @@ struct OptionValues {
 // first other character ends it. No number at the start gives 0.
 double numericValue(std::string_view text);
 
-// Whether OK may apply these values: false when a target is wanted (untilFull off) and
+// Whether the options may be taken over: false when a target is wanted (untilFull off) and
 // its numeric value is below 1.
-bool targetAcceptable(const OptionValues &values);
+bool targetAcceptable(const Options &options);
 
 }  // namespace game

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The rules engine alone: boards as text, a view that logs every call, random draws in a known
-// sequence, and games driven by a small move language.
+// sequence, and games played through the engine's own operations.
 #include <QtTest>
 
+#include <functional>
 #include <stdexcept>
 #include <tuple>
 
 #include "game/computer_player.h"
 #include "game/game.h"
+#include "game/game_clock.h"
+#include "game/line_search.h"
 #include "game/precondition.h"
 
 namespace {
@@ -28,45 +31,52 @@ std::unique_ptr<game::Board> board(QString rows, int *placed = nullptr) {
     return b;
 }
 
-// Logs every call as one short line: "S41" (the cell shows S; "O41" O, "_41" nothing), "sound 2",
-// "line 1-3", "score1 2", "name2 Bob", "turn Bob", "clock 00:00:01", "erase", "Timer1 on", "show",
-// "result Bob Winner"; a picture as "board" (or "decoration"), "cells SOS_..." and the rest.
+// Logs every call as one short line: "S41" (the cell shows S; "O41" O, "_41" nothing), "deco S1",
+// "name1 Bob:" (as a heading) or "name1 Bob", "score1 2", "turn 2 Bob", "clock 00:00:01",
+// "line 1-3", "clear", "clock on", "computer on", "sound 2", "result Bob Winner", "show",
+// "moved". The reports of the moves are kept whole.
 class RecordingView final : public game::GameView {
 public:
     QStringList calls;
-    void showPicture(const game::Picture &p) override {
-        calls << (p.decoration ? "decoration" : "board") << "erase";
-        QString cells;
-        for (int n = 1; n <= game::kCells; ++n) cells += "_SO?"[qBound(0, int(p.cells[n]), 3)];
-        calls << "cells " + cells;
-        for (int i : {1, 2}) setNameLabel(i, p.nameLabel[i]), setScoreLabel(i, p.scoreLabel[i]);
-        setTurnLabel(p.turnLabel), setClockLabel(p.clockLabel);
-        for (const game::StruckLine &s : p.lines) strikeLine(s.cell, s.line);
-        setClockTimer(p.clockTimer), setComputerTimer(p.computerTimer);
-    }
+    QList<game::MoveReport> moves;
+
     void showCell(int n, int letter) override { log("%c%d", "_SO?"[qBound(0, letter, 3)], n); }
-    void setScoreLabel(int i, const std::string &t) override { log("score%d %s", i, t.c_str()); }
-    void setNameLabel(int i, const std::string &t) override { log("name%d %s", i, t.c_str()); }
-    void setTurnLabel(const std::string &t) override { log("turn %s", t.c_str()); }
-    void setClockLabel(const std::string &t) override { log("clock %s", t.c_str()); }
-    void strikeLine(int, const game::Line &l) override { log("line %d-%d", l.first, l.last); }
-    void eraseLines() override { calls << "erase"; }
-    void setClockTimer(bool on) override { log("Timer1 %s", on ? "on" : "off"); }
-    void setComputerTimer(bool on) override { log("Timer2 %s", on ? "on" : "off"); }
+    void showDecoration(int n, int letter) override {
+        log("deco %c%d", "_SO?"[qBound(0, letter, 3)], n);
+    }
+    void showName(int slot, const std::string &name, game::NameStyle style) override {
+        log("name%d %s%s", slot, name.c_str(), style == game::NameStyle::Heading ? ":" : "");
+    }
+    void showScore(int slot, int points) override { log("score%d %d", slot, points); }
+    void showTurn(int p, const std::string &name) override { log("turn %d %s", p, name.c_str()); }
+    void showClock(int h, int m, int s) override {
+        calls << "clock " + QString::fromStdString(game::clockText(h, m, s));
+    }
+    void showLine(const game::Line &l) override { log("line %d-%d", l.first, l.last); }
+    void clearLines() override { calls << "clear"; }
+    void runClock(bool on) override { log("clock %s", on ? "on" : "off"); }
+    void awaitComputer(bool on) override { log("computer %s", on ? "on" : "off"); }
     void playSound(int sound) override { log("sound %d", sound); }
     void fillResult(const std::string &name, game::ResultPicture p) override {
         log("result %s %s", name.c_str(), std::array{"Winner", "Loser", "Draw"}[int(p)]);
     }
     void showResult() override { calls << "show"; }
+    void moveMade(const game::MoveReport &move) override {
+        calls << "moved";
+        moves << move;
+    }
     void log(const char *format, auto... args) { calls << QString::asprintf(format, args...); }
 };
 
 // What the view ends up showing after these calls: the last call for each cell, label and
 // timer, in a fixed order whatever the order they came in.
-QString shown(const QString &calls) {
+QString shown(const QStringList &calls) {
     QMap<QString, QString> last;  // by cell number, else by the first word
-    for (const QString &c : calls.split(", "))
-        last[c[1].isDigit() ? c.mid(1) : c.section(' ', 0, 0)] = c;
+    for (QString c : calls) {
+        if (c.startsWith("deco ")) c = c.mid(5);
+        const bool timer = c.endsWith(" on") || c.endsWith(" off");
+        last[c[1].isDigit() ? c.mid(1) : c.section(' ', 0, 0) + (timer ? " timer" : "")] = c;
+    }
     return QStringList(last.values()).join(", ");
 }
 
@@ -80,80 +90,75 @@ struct ScriptedRandom final : game::RandomSource {
     }
 };
 
-// A game after start-up and (unless told not to) the options with the names Ann and Bob; it logs
-// a refused argument as the view's call "refused". run() plays moves parted by blanks, returns
-// false at the first S/O move that leaves its cell without that letter, throws on an unknown one:
-//   S41, O41  the participant to move puts S or O into cell 41: a human by a release of the
-//             left or right button, the computer by Put_letter
-//   L41, R41, M41  a release of that button   C  Computer_move   N  New_game   E2  Game_end(2)
-//   P41  Put_letter(41, O) (P41,3: letter 3)   X41  Check_lines(41, S)   K, K60  clock ticks
-//   F1,3  every empty cell but 1 and 3 gets an O, in order, from whoever is to move
-//   T3 (T: until full), V2, Q  the options as they stand but target 3, mode 2 or sound off
+// A game after start-up, with the players Ann and Bob unless told otherwise; a refused argument
+// shows in the log as the view's call "refused".
 struct Table {
     RecordingView view;
     ScriptedRandom random;
     game::Game game{view, random};
 
-    explicit Table(bool applyOptions = true) {
+    explicit Table(bool named = true) {
         static QStringList *calls;
         calls = &view.calls;
         game::setPreconditionHandler([](const char *) { *calls << "refused"; });
-        game.Load();
-        if (applyOptions) run("V1");
+        game.start();
+        if (named) options(game::GameMode::TwoPlayers);
     }
     ~Table() { game::setPreconditionHandler(nullptr); }
+    const game::GameState &state() const { return game.state(); }
 
-    bool run(const QString &moves) {
-        using B = game::MouseButton;
-        const game::GameState &s = game.state();
-        for (const QString &m : moves.split(' ', Qt::SkipEmptyParts)) {
-            const char k = m[0].toLatin1();
-            const int n = m.section(',', 0, 0).mid(1).toInt(), letter = k == 'S' ? 1 : 2;
-            if (k == 'S' || k == 'O') {
-                s.current_player == game::kComputer
-                    ? game.Put_letter(n, letter)
-                    : game.Release_on_cell(n, k == 'S' ? B::Left : B::Right);
-                if (s.board[n] != letter) return false;
-            } else if (k == 'L' || k == 'R' || k == 'M') {
-                game.Release_on_cell(n, k == 'L' ? B::Left : k == 'R' ? B::Right : B::Middle);
-            } else if (k == 'F') {
-                for (int c = 1; c <= game::kCells; ++c)
-                    if (!s.board[c] && !m.mid(1).split(',').contains(QString::number(c)) &&
-                        !run(QStringLiteral("O%1").arg(c)))
-                        return false;
-            } else if (k == 'K') {
-                for (int i = 0; i < qMax(n, 1); ++i) game.Clock_tick();
-            } else if (k == 'T' || k == 'V' || k == 'Q') {
-                const int mode = k == 'V' ? n : s.game_mode, limit = k == 'T' ? n : s.score_limit;
-                game.Change_setting({mode == 1, mode == 2, "Ann", "Bob", s.sound_on && k != 'Q',
-                                     limit == 0, std::to_string(limit)});
-            } else if (QStringLiteral("CNEPX").contains(k)) {
-                k == 'C'   ? game.Computer_move()
-                : k == 'N' ? game.New_game()
-                : k == 'E' ? game.Game_end(n)
-                : k == 'X' ? game.Check_lines(n, game::kS)
-                           : game.Put_letter(n, m.contains(',') ? m.section(',', 1).toInt() : 2);
-            } else {
-                throw std::invalid_argument("unknown move " + m.toStdString());
-            }
+    // The options with the names Ann and Bob: limit 0 plays until the board is full.
+    void options(game::GameMode mode, int limit = 0, bool soundOn = true) {
+        game.applyOptions({mode, "Ann", "Bob", soundOn, limit == 0, std::to_string(limit)});
+    }
+    void optionsKeepingMode(int limit, bool soundOn = true) {
+        options(state().game_mode, limit, soundOn);
+    }
+    // Placements as "S41 O50": the human to move puts each letter; on the computer's turn the
+    // computer moves instead (its choice must be that letter in that cell). False at the first
+    // placement that leaves its cell without its letter.
+    bool play(const QString &placements) {
+        for (const QString &p : placements.split(' ', Qt::SkipEmptyParts)) {
+            const int cell = p.mid(1).toInt();
+            const auto letter = p[0] == 'S' ? game::Letter::S : game::Letter::O;
+            if (state().current_player == game::kComputer)
+                game.computerMove();
+            else
+                game.place(cell, letter);
+            if (state().board[cell] != static_cast<int>(letter)) return false;
         }
         return true;
     }
+    // Every empty cell but those kept gets an O, in order, from whoever is to move.
+    bool fillAllBut(const std::vector<int> &kept) {
+        for (int c = 1; c <= game::kCells; ++c)
+            if (!state().board[c] && !std::count(kept.begin(), kept.end(), c) &&
+                !play(QStringLiteral("O%1").arg(c)))
+                return false;
+        return true;
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) game.clockTick();
+    }
 };
+
+using Step = std::function<void(Table &)>;
 
 // Every field of the state, to compare whole states.
 auto fields(const game::GameState &s) {
     return std::tie(s.board, s.player_name, s.score, s.current_player, s.game_mode, s.game_over,
                     s.sound_on, s.score_limit, s.last_cell, s.clock_hours, s.clock_minutes,
-                    s.clock_seconds);
+                    s.clock_seconds, s.lines);
 }
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Step)
+
 class TestGame : public QObject {
     Q_OBJECT
 
-    // Data-driven tests here have text columns, declared and fetched by name.
+    // Data-driven tests with text columns, declared and fetched by name.
     static void columns(std::initializer_list<const char *> names) {
         for (const char *name : names) QTest::addColumn<QString>(name);
     }
@@ -245,128 +250,241 @@ private slots:
 
     // Every operation of a game, and what the view is told, in order.
     void moves_data() {
-        columns({"setup", "action", "calls"});  // no calls: the action changes nothing at all
-        const QString won = "Timer1 off, result Ann Winner, sound 3, show";
-        const QString lost = "Timer1 off, result Ann Loser, sound 1, show";
-        const QString draw = "Timer1 off, result  Draw, sound ";
+        QTest::addColumn<Step>("setup");
+        QTest::addColumn<Step>("action");
+        QTest::addColumn<QString>("calls");  // no calls: the action changes nothing at all
+        using game::GameMode;
+        constexpr GameMode two = GameMode::TwoPlayers, computer = GameMode::AgainstComputer;
+        const auto playing = [](GameMode mode, const char *placements, int limit = 0,
+                                bool soundOn = true) {
+            return Step([=](Table &t) {
+                t.options(mode, limit, soundOn);
+                t.game.startNewGame();
+                QVERIFY(t.play(placements));
+            });
+        };
+        const auto plays = [](const char *placements) {
+            return Step([=](Table &t) { t.play(placements); });
+        };
+        const auto computerMoves = Step([](Table &t) { t.game.computerMove(); });
+        const QString won = "clock off, result Ann Winner, sound 3, show, moved";
+        const QString lost = "clock off, result Ann Loser, sound 1, show, moved";
+        const QString draw = "clock off, result  Draw, sound ";
+        const auto row = [](const char *tag, const Step &setup, const Step &action,
+                            const QString &calls) {
+            QTest::newRow(tag) << setup << action << calls;
+        };
         // clang-format off
-        row("occupied cell; middle button", "N S41", "R41 M50", "");
-        row("computer's turn: a release; Put_letter on an occupied cell", "V2 N S41", "R50 O41", "");
-        row("release after the game end", "T1 N S1 O2 S3", "L50", "");
-        row("Put_letter after the game end", "V2 T1 N S1 O2 S60 S3", "S50", "");
+        row("occupied cell", playing(two, "S41"), plays("O41"), "");
+        row("computer's turn: the mouse has no say", playing(computer, "S41"),
+            [](Table &t) { t.game.place(50, game::Letter::O); }, "");
+        row("after the game end", playing(two, "S1 O2 S3", 1), plays("S50"), "");
+        row("the computer after the game end", playing(two, "S1 O2 S3", 1), computerMoves,
+            "computer off, sound 2");
+        row("before the first game", [](Table &) {}, plays("S41"), "");
 
-        row("S passes 1 to 2", "N", "L41", "S41, sound 2, turn Bob");
-        row("O passes 2 to 1, silent", "Q N S41", "R50", "O50, turn Ann");
-        row("one S closes two lines", "N S3 S7 O4 O6", "L5", "S5, sound 2, line 5-3, score1 1, line 5-7, score1 2, turn Ann");
-        row("2 scores on and on", "N S1 S3 S5 S7 O81 O2 O4", "O6", "O6, sound 2, line 5-7, score2 3, turn Bob");
-        row("1 and the computer hand over, silent", "V2 Q N", "L41 C", "S41, turn Com, Timer2 on, Timer2 off, S31, turn Ann");
-        row("1 scores in mode 2", "V2 N S1 C S5 C", "O3", "O3, sound 2, line 2-4, score1 1, turn Ann");
+        row("S passes 1 to 2", playing(two, ""), plays("S41"), "S41, sound 2, turn 2 Bob, moved");
+        row("O passes 2 to 1, silent", playing(two, "S41", 0, false), plays("O50"), "O50, turn 1 Ann, moved");
+        row("one S closes two lines", playing(two, "S3 S7 O4 O6"), plays("S5"),
+            "S5, sound 2, line 5-3, score1 1, line 5-7, score1 2, turn 1 Ann, moved");
+        row("2 scores on and on", playing(two, "S1 S3 S5 S7 O81 O2 O4"), plays("O6"),
+            "O6, sound 2, line 5-7, score2 3, turn 2 Bob, moved");
+        row("1 and the computer hand over, silent", playing(computer, "", 0, false),
+            [](Table &t) { t.play("S41"); t.game.computerMove(); },
+            "S41, turn 3 Com, computer on, moved, computer off, S31, turn 1 Ann, moved");
+        row("1 scores against the computer", playing(computer, "S1 S2 S5 S4"), plays("O3"),
+            "O3, sound 2, line 2-4, score1 1, turn 1 Ann, moved");
 
-        row("clock: seconds and minutes carry", "N K3598", "K K", "clock 00:59:59, clock 01:00:00");
-        row("clock: 100 hours", "N K359999", "K", "clock 100:00:00");
+        row("clock: seconds and minutes carry", playing(two, ""), [](Table &t) {
+            t.ticks(3598); t.view.calls.clear(); t.ticks(2); }, "clock 00:59:59, clock 01:00:00");
+        row("clock: 100 hours", playing(two, ""), [](Table &t) {
+            t.ticks(359999); t.view.calls.clear(); t.ticks(1); }, "clock 100:00:00");
 
-        row("a line reaches the target, silent", "Q T1 N S1 O2", "L3",
-            "S3, line 3-1, score1 1, Timer1 off, result Ann Winner, show");
-        row("the computer reaches the target", "V2 T1 N S1 C S4", "C",
-            "Timer2 off, sound 2, O3, line 2-4, score2 1, " + lost);
-        row("target lowered: 2 moves, 1 judged first", "N S1 S3 S5 S7 O2 O4 O81 O6 S73 S75 O74 T2", "O80",
-            "O80, sound 2, " + won);
-        row("full, mode 1: 2 wins", "N F1,3,5 S1 S3", "S5",
-            "S5, sound 2, line 5-3, score2 2, Timer1 off, result Bob Winner, sound 3, show");
-        row("full, mode 1: the last point draws", "N F1,3,79,81 S1 S3 S79", "S81",
-            "S81, sound 2, line 81-79, score2 1, " + draw + "3, show");
-        row("full, mode 2: 3 wins", "V2 N F1,3,5 S1 S3", "S5", "S5, line 5-3, score2 2, " + lost);
-        row("full, mode 2: the last points win", "V2 N F1,3,5 S1 S5", "S3",
+        row("a line reaches the target, silent", playing(two, "S1 O2", 1, false), plays("S3"),
+            "S3, line 3-1, score1 1, clock off, result Ann Winner, show, moved");
+        row("the computer reaches the target", playing(computer, "S1 S2 S4", 1), computerMoves,
+            "computer off, sound 2, O3, line 2-4, score2 1, " + lost);
+        row("target lowered: 2 moves, 1 judged first", [](Table &t) {
+                t.game.startNewGame(); t.play("S1 S3 S5 S7 O2 O4 O81 O6 S73 S75 O74");
+                t.optionsKeepingMode(2); }, plays("O80"), "O80, sound 2, " + won);
+        row("full, two players: 2 wins", [](Table &t) {
+                t.game.startNewGame(); t.fillAllBut({1, 3, 5}); t.play("S1 S3"); }, plays("S5"),
+            "S5, sound 2, line 5-3, score2 2, clock off, result Bob Winner, sound 3, show, moved");
+        row("full, two players: the last point draws", [](Table &t) {
+                t.game.startNewGame(); t.fillAllBut({1, 3, 79, 81}); t.play("S1 S3 S79"); }, plays("S81"),
+            "S81, sound 2, line 81-79, score2 1, " + draw + "3, show, moved");
+        // Against the computer: the board is filled with O by two players, then the computer
+        // takes over from the second.
+        const auto filledThenComputer = [](std::vector<int> kept, const char *placements) {
+            return Step([=](Table &t) {
+                t.game.startNewGame();
+                QVERIFY(t.fillAllBut(kept));
+                t.options(game::GameMode::AgainstComputer);
+                QVERIFY(t.play(placements));
+            });
+        };
+        row("full, computer: it wins", filledThenComputer({1, 3, 5}, "S1 S3"), computerMoves,
+            "computer off, sound 2, S5, line 5-3, score2 2, " + lost);
+        row("full, computer: the last points win", [](Table &t) {
+                t.game.startNewGame(); QVERIFY(t.fillAllBut({1, 3, 5})); QVERIFY(t.play("S1 S5"));
+                t.options(game::GameMode::AgainstComputer); }, plays("S3"),
             "S3, sound 2, line 3-1, score1 1, line 3-5, score1 2, " + won);
-        row("full, mode 2: the last point draws", "V2 N F1,3,79,81 S1 S3 S79", "S81",
-            "S81, line 81-79, score2 1, " + draw + "1, show");
-        row("result: mode 1, participant 3", "N", "E3", "Timer1 off, result Com Winner, sound 3, show");
-        row("result: mode 2, participant 2", "V2 N", "E2", lost);
+        row("full, computer: the last point draws", filledThenComputer({1, 3, 79, 81}, "S1 S3 S79"),
+            computerMoves, "computer off, sound 2, S81, line 81-79, score2 1, " + draw + "1, show, moved");
 
-        row("to mode 2: 2 moves, 1 hands to the computer", "N S41 V2 S50", "S60", "S60, sound 2, turn Com, Timer2 on");
-        row("to mode 1: the pending computer move, then 1 passes to 2", "V2 N S41 V1", "C S70",
-            "Timer2 off, sound 2, S31, turn Ann, S70, sound 2, turn Bob");
-        row("to mode 1: the computer scores and moves again", "V2 N S1 C S4 V1", "C",
-            "Timer2 off, sound 2, O3, line 2-4, score2 1, turn Com, Timer2 on");
+        row("to the computer: 2 moves, 1 hands to the computer", [](Table &t) {
+                t.game.startNewGame(); t.play("S41"); t.options(game::GameMode::AgainstComputer);
+                t.play("S50"); }, plays("S60"), "S60, sound 2, turn 3 Com, computer on, moved");
+        row("to two players: the pending computer move, then 1 passes to 2", [](Table &t) {
+                t.options(game::GameMode::AgainstComputer); t.game.startNewGame(); t.play("S41");
+                t.options(game::GameMode::TwoPlayers); }, [](Table &t) {
+                t.game.computerMove(); t.play("S70"); },
+            "computer off, sound 2, S31, turn 1 Ann, moved, S70, sound 2, turn 2 Bob, moved");
+        row("to two players: the computer scores and moves again", [](Table &t) {
+                t.options(game::GameMode::AgainstComputer); t.game.startNewGame(); t.play("S1 S2 S4");
+                t.options(game::GameMode::TwoPlayers); }, computerMoves,
+            "computer off, sound 2, O3, line 2-4, score2 1, turn 3 Com, computer on, moved");
         // clang-format on
     }
     void moves() {
-        const auto [setup, action, calls] = fetch("setup", "action", "calls");
+        QFETCH(Step, setup);
+        QFETCH(Step, action);
+        QFETCH(QString, calls);
         Table t;
-        QVERIFY(t.run(setup));
-        const game::GameState before = t.game.state();
+        setup(t);
+        const game::GameState before = t.state();
         t.view.calls.clear();
-        t.run(action);
+        action(t);
         QCOMPARE(t.view.calls.join(", "), calls);
-        if (calls.isEmpty() || calls == "refused")
-            QVERIFY(fields(t.game.state()) == fields(before));
-        if (calls.endsWith("show")) QVERIFY(t.game.state().game_over);
+        if (calls.isEmpty() || calls == "refused") QVERIFY(fields(t.state()) == fields(before));
+        if (calls.endsWith("show, moved")) QVERIFY(t.state().game_over);
     }
 
-    // Arguments out of range are refused before anything is read with them, and reported.
+    // Cells and letters out of range are refused before anything is read with them, and
+    // reported.
     void badArguments_data() {
-        columns({"setup", "action", "calls"});
-        for (const char *m :
-             {"L0", "L82", "L-10", "P0", "P82", "P-10", "P41,3", "X0", "X82", "X-10", "E4", "E-1"})
-            row(m, "V2 N", m, "refused");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("letter");
+        QTest::newRow("cell 0") << 0 << 1;
+        QTest::newRow("cell 82") << 82 << 2;
+        QTest::newRow("cell -10") << -10 << 1;
+        QTest::newRow("letter 0") << 41 << 0;
+        QTest::newRow("letter 3") << 41 << 3;
     }
-    void badArguments() { moves(); }
+    void badArguments() {
+        QFETCH(int, cell);
+        QFETCH(int, letter);
+        Table t;
+        t.game.startNewGame();
+        const game::GameState before = t.state();
+        t.view.calls.clear();
+        t.game.place(cell, static_cast<game::Letter>(letter));
+        QCOMPARE(t.view.calls, QStringList{"refused"});
+        QVERIFY(fields(t.state()) == fields(before));
+    }
 
     // Start-up shows the checkerboard as decoration only: no game runs on an empty board. A
     // new game wipes board, lines, scores and clock and drops a pending computer move.
     void startAndNewGame() {
         Table t(false);
-        const QString checkerboard = QString("SO").repeated(41).left(game::kCells);
-        QCOMPARE(shown(t.view.calls.join(", ")),
-                 shown("decoration, erase, cells " + checkerboard +
-                       ", name1 Lorna Quillet:, name2 Player 2:, score1 00, score2 00, turn "
-                       "None/Tuyul, clock 00:00:00, Timer1 off, Timer2 off"));
-        game::GameState idle;  // mode 1, sound on, no target, no game
+        QString checkerboard;
+        for (int n = 1; n <= game::kCells; ++n)
+            checkerboard += QStringLiteral("deco %1%2, ").arg(n % 2 ? 'S' : 'O').arg(n);
+        QCOMPARE(shown(t.view.calls),
+                 shown((checkerboard + "name1 Lorna Quillet:, name2 Player 2:, score1 0, score2 0, "
+                                       "turn 0 , clock 00:00:00, clear, clock off, computer off")
+                           .split(", ")));
+        game::GameState idle;  // two players, sound on, no target, no game
         idle.player_name = {"", "Lorna Quillet", "Player 2", "Com"};
-        QVERIFY(fields(t.game.state()) == fields(idle));
+        QVERIFY(fields(t.state()) == fields(idle));
 
         // A line struck, the computer about to move, 1:01:01 on the clock.
-        QVERIFY(t.run("V2 T5 Q N S1 C S4 C K3661"));
-        game::GameState fresh = t.game.state();
+        t.options(game::GameMode::AgainstComputer, 5, false);
+        t.game.startNewGame();
+        QVERIFY(t.play("S1 S2 S4"));
+        t.game.computerMove();
+        t.ticks(3661);
+        game::GameState fresh = t.state();
         t.view.calls.clear();
-        t.game.New_game();
-        QCOMPARE(shown(t.view.calls.join(", ")),
-                 shown("board, Timer2 off, erase, cells " + QString(game::kCells, '_') +
-                       ", score1 00, name1 Ann:, score2 00, name2 Bob:, turn Ann, clock "
-                       "01:01:01, Timer1 on"));
+        t.game.startNewGame();
+        QString empty;
+        for (int n = 1; n <= game::kCells; ++n) empty += QStringLiteral("_%1, ").arg(n);
+        QCOMPARE(shown(t.view.calls), shown((empty + "name1 Ann:, name2 Bob:, score1 0, score2 0, "
+                                                     "turn 1 Ann, clock 00:00:00, clear, clock on, "
+                                                     "computer off")
+                                                .split(", ")));
+        QVERIFY(!t.view.calls.contains(QRegularExpression("^line")));
         // The settings and the last placement stay.
         std::tie(fresh.board, fresh.score, fresh.current_player, fresh.game_over) =
             std::tuple(game::Board{}, decltype(fresh.score){}, 1, false);
         fresh.clock_hours = fresh.clock_minutes = fresh.clock_seconds = 0;
-        QVERIFY(fields(t.game.state()) == fields(fresh));
+        fresh.lines.clear();
+        QVERIFY(fields(t.state()) == fields(fresh));
     }
 
     // The options mid-game change only the settings, not board, scores, turn, clock or game. A
     // name keeps its blanks, an empty one is the default, and against the computer slot 2 is Com.
-    void changeSetting_data() {
-        columns({"setup", "blue", "labels"});  // the mode labels in blue; labels as they end up
+    void options_data() {
+        QTest::addColumn<QString>("before");  // placements of a running game; "over": a game won
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("labels");  // as they end up
         const QString two = "name1    , name2 Lorna Quillet", com = "name1    , name2 Com";
-        row("Vs Player", "V2", "1", two);
-        row("neither blue", "V2", "", com);
-        row("both blue", "", "12", com);
-        row("after a game end", "T1 N S1 O2 S3", "1", two);
-        row("1 to move", "N", "1", two + ", turn    ");  // the blank name
-        row("2 to move, to mode 2", "N S41", "2", com + ", turn Lorna Quillet");
-        row("computer to move", "V2 N S41", "2", com + ", turn Com");
+        QTest::newRow("two players, no game") << "" << 1 << two;
+        QTest::newRow("against the computer, no game") << "" << 2 << com;
+        QTest::newRow("after a game end") << "over" << 1 << two;
+        QTest::newRow("1 to move") << "S1 S41" << 1 << two + ", turn 1    ";  // the blank name
+        QTest::newRow("2 to move, to the computer") << "S41" << 2 << com + ", turn 2 Lorna Quillet";
     }
-    void changeSetting() {
-        const auto [setup, blue, labels] = fetch("setup", "blue", "labels");
+    void options() {
+        QFETCH(QString, before);
+        QFETCH(int, mode);
+        QFETCH(QString, labels);
         Table t;
-        QVERIFY(t.run(setup));
-        game::GameState expected = t.game.state();
+        if (before == "over") {
+            t.options(game::GameMode::TwoPlayers, 1);
+            t.game.startNewGame();
+            QVERIFY(t.play("S1 O2 S3"));
+        } else if (!before.isEmpty()) {
+            t.game.startNewGame();
+            QVERIFY(t.play(before));
+        }
+        game::GameState expected = t.state();
         t.view.calls.clear();
-        t.game.Change_setting(
-            {blue.contains('1'), blue.contains('2'), "   ", "", false, false, "7x"});
-        QCOMPARE(shown(t.view.calls.join(", ")), shown(labels));
-        expected.game_mode = labels.contains("Com") ? 2 : 1;
+        t.game.applyOptions({game::GameMode(mode), "   ", "", false, false, "7x"});
+        QCOMPARE(shown(t.view.calls), shown(labels.split(", ")));
+        QVERIFY(!t.view.calls.contains("moved"));
+        expected.game_mode = game::GameMode(mode);
         expected.player_name = {"", "   ", "Lorna Quillet", "Com"};
         std::tie(expected.sound_on, expected.score_limit) = std::tuple(false, 7);
-        QVERIFY(fields(t.game.state()) == fields(expected));
+        QVERIFY(fields(t.state()) == fields(expected));
+    }
+
+    // What a move reports to be told aloud: who moved and scored, by name, and whether the turn
+    // passed, which equal names do not hide.
+    void moveReports() {
+        Table t;
+        t.game.applyOptions({game::GameMode::TwoPlayers, "Same", "Same", true, true, ""});
+        t.game.startNewGame();
+        QVERIFY(t.play("S1 S3 O2 O50"));
+        QCOMPARE(t.view.moves.size(), 4);
+        const auto passed = [&](int i) { return t.view.moves[i].turnPassed; };
+        QVERIFY(passed(0) && passed(1) && !passed(2) && passed(3));
+        const game::MoveReport &scoring = t.view.moves[2];
+        QCOMPARE(scoring.lines, (std::vector<game::Line>{{1, 2, 3}}));
+        QCOMPARE(std::tuple(scoring.cell, scoring.letter, scoring.player, scoring.score),
+                 std::tuple(2, int(game::kO), 1, 1));
+        QCOMPARE(scoring.nextName, std::string("Same"));
+
+        // The computer's lines are scored to "Com", not to the second human's name.
+        t.options(game::GameMode::AgainstComputer);
+        t.game.startNewGame();
+        QVERIFY(t.play("S1 S2 S4"));
+        t.view.moves.clear();
+        t.game.computerMove();
+        QCOMPARE(t.view.moves.size(), 1);
+        QCOMPARE(t.view.moves[0].playerName, std::string("Com"));
+        QCOMPARE(t.view.moves[0].score, 1);
+        QVERIFY(!t.view.moves[0].turnPassed);
     }
 
     // The score target: the number its text starts with, whole, from 1 up; "Until All box
@@ -374,7 +492,8 @@ private slots:
     void target_data() {
         columns({"text", "value", "limit"});  // limit 0: OK refuses the target
         const auto add = [](const char *text, const char *value, const char *limit) {
-            const QString tag = QString(text).replace('\t', "\\t").replace('\n', "\\n");
+            const QString tag =
+                QString(text).replace('\t', "\\t").replace('\n', "\\n").replace('\r', "\\r");
             row(qPrintable('"' + tag + '"'), text, value, limit);
         };
         // clang-format off
@@ -382,20 +501,20 @@ private slots:
         for (const char *text : {"x7", "-", "+", ".", "", "  ", "0", "--1"}) add(text, "0", "0");
         add("-1", "-1", "0"); add("- 5", "-5", "0"); add(".5", "0.5", "0"); add("+3", "3", "3"); add("1.", "1", "1");
         add("3.9", "3.9", "3"); add("99", "99", "99"); add("1 2", "12", "12"); add("\t4\n2", "42", "42");
-        add("1.2.3", "1.2", "1"); add("12-3", "12", "12"); add("1e3", "1", "1");
+        add("1.2.3", "1.2", "1"); add("12-3", "12", "12"); add("1e3", "1", "1"); add("4\r2", "4", "4");
         // clang-format on
     }
     void target() {
         const auto [text, value, limit] = fetch("text", "value", "limit");
         QCOMPARE(game::numericValue(text.toStdString()), value.toDouble());
-        game::OptionValues v{true, false, "Ann", "Bob", true, false, text.toStdString()};
+        game::Options v{game::GameMode::TwoPlayers, "Ann", "Bob", true, false, text.toStdString()};
         QCOMPARE(game::targetAcceptable(v), limit != "0");
         Table t;
-        if (limit != "0") t.game.Change_setting(v);
-        QCOMPARE(t.game.state().score_limit, limit.toDouble());
+        if (limit != "0") t.game.applyOptions(v);
+        QCOMPARE(t.state().score_limit, limit.toDouble());
         v.untilFull = true;
-        t.game.Change_setting(v);
-        QVERIFY(game::targetAcceptable(v) && t.game.state().score_limit == 0);
+        t.game.applyOptions(v);
+        QVERIFY(game::targetAcceptable(v) && t.state().score_limit == 0);
     }
 };
 

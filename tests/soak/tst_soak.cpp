@@ -13,11 +13,12 @@
 #include <algorithm>
 #include <random>
 
+#include "game/line_search.h"
 #include "ui/main/board_cell.h"
-#include "ui/main/form1.h"
 #include "ui/main/image_button.h"
 #include "ui/main/line_overlay.h"
-#include "ui/options/form2.h"
+#include "ui/main/main_window.h"
+#include "ui/options/options_dialog.h"
 
 // Also the computer's random source: its random fallback draws from the run's seed too.
 class TestSoak : public QObject, public game::RandomSource {
@@ -41,7 +42,7 @@ private slots:
         qInfo("soak: seed %llu (TRILET_SOAK_SEED replays it), %d events", seed, events);
         m_random.seed(seed);
         m_timestamp += 10000;  // no double click across two runs
-        Form1 form(this);
+        MainWindow form(this);
         m_form = &form;
         m_keyed = false;
         form.setSoundOutput([this](int sound) { m_sounds.append(sound); });
@@ -80,7 +81,7 @@ private:
         if (type == QEvent::MouseButtonPress && window == m_form->windowHandle()) m_keyed = false;
         m_mayStartGame = type == QEvent::MouseButtonRelease && button == Qt::LeftButton &&
                          window == m_form->windowHandle() &&
-                         m_form->tombol(0)->geometry().contains(at);
+                         m_form->commandButton(0)->geometry().contains(at);
         m_timestamp += 1 + pick(700);  // now and then two presses make a double click
         qt_handleMouseEvent(window, QPointF(at), window->mapToGlobal(QPointF(at)), m_held, button,
                             type, Qt::NoModifier, m_timestamp);
@@ -95,7 +96,7 @@ private:
     }
 
     void act() {
-        auto *options = qobject_cast<Form2 *>(window("Form2"));
+        auto *options = qobject_cast<OptionsDialog *>(window("Form2"));
         if (options) options->setRangeMessage([](QWidget *) {});  // answered at once
         auto take = [roll = pick(1000)](int share) mutable { return (roll -= share) < 0; };
         for (const char *name : {"Timer2", "Timer1"})
@@ -105,7 +106,8 @@ private:
                 return void(QCoreApplication::sendEvent(timer(name), &event));
             }
         for (int i = 0; i < 3; ++i)
-            if (take(i == 0 ? 5 : 15)) return click(m_form, inside(m_form->tombol(i)->geometry()));
+            if (take(i == 0 ? 5 : 15))
+                return click(m_form, inside(m_form->commandButton(i)->geometry()));
         static const char *const kControls[] = {"mode1_1",   "mode1_2",  "Check2",  "Option1_1",
                                                 "Option1_2", "Command1", "Command2"};
         if (options && take(100))
@@ -132,8 +134,8 @@ private:
         }
 
         // Raw pointer input on the main window; a release comes mostly where the press was.
-        QPoint at = inside(pick(20) < 12 ? m_form->box(1 + pick(game::kCells))->geometry()
-                           : pick(2)     ? m_form->tombol(pick(3))->geometry()
+        QPoint at = inside(pick(20) < 12 ? m_form->cell(1 + pick(game::kCells))->geometry()
+                           : pick(2)     ? m_form->commandButton(pick(3))->geometry()
                                          : m_form->rect());
         if (m_held != Qt::NoButton && pick(10) < 7) at = m_pressedAt;
         const Qt::MouseButton b = Qt::MouseButton(1 << (pick(20) / 9));  // left, right, middle
@@ -153,8 +155,8 @@ private:
             placed += before.board[n] == game::kEmpty && s.board[n] != game::kEmpty;
             changed += before.board[n] != game::kEmpty && s.board[n] != before.board[n];
         }
-        if (m_form->cursorShown() != m_keyed)
-            return QString::asprintf("the cursor's ring shown: %d", m_form->cursorShown());
+        if (m_form->cursor().shown() != m_keyed)
+            return QString::asprintf("the cursor's ring shown: %d", m_form->cursor().shown());
         const int struck = int(m_form->findChild<ui::LineOverlay *>("lines")->lines().size());
         const int onBoard = int(game::allLines(s.board).size());
         if (s.score[1] + s.score[2] + s.score[3] != struck || onBoard != struck)
@@ -185,7 +187,7 @@ private:
     }
 
     std::mt19937_64 m_random;
-    Form1 *m_form = nullptr;
+    MainWindow *m_form = nullptr;
     QList<int> m_sounds;
     Qt::MouseButtons m_held;
     QPoint m_pressedAt;

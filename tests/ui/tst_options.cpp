@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "ui/options/form2.h"
+#include "ui/options/options_dialog.h"
 #include "ui_test.h"
 
 using namespace uitest;
@@ -13,17 +13,17 @@ using namespace uitest;
 namespace {
 
 struct Options {
-    Form1 form;
-    QPointer<Form2> dialog;
+    MainWindow form;
+    QPointer<OptionsDialog> dialog;
 
-    explicit Options(const game::OptionValues &values = settings(1, 0)) {
+    explicit Options(const game::Options &options = settings(1, 0)) {
         silence(form);
-        form.game().Change_setting(values);
+        form.game().applyOptions(options);
         form.show();
     }
-    Form2 *open() {
-        QTest::mouseClick(form.tombol(1), Qt::LeftButton);
-        dialog = qobject_cast<Form2 *>(visibleWindows("Form2").value(0));
+    OptionsDialog *open() {
+        QTest::mouseClick(form.commandButton(1), Qt::LeftButton);
+        dialog = qobject_cast<OptionsDialog *>(visibleWindows("Form2").value(0));
         if (!QTest::qWaitForWindowActive(dialog)) qWarning("options dialog not active");
         return dialog;
     }
@@ -44,7 +44,7 @@ struct Options {
     // What the game has taken: mode, sound, target and the first name.
     QString applied() {
         const game::GameState &g = form.game().state();
-        return QString::asprintf("%d %s %g %s", g.game_mode, g.sound_on ? "ON" : "OFF",
+        return QString::asprintf("%d %s %g %s", int(g.game_mode), g.sound_on ? "ON" : "OFF",
                                  g.score_limit, g.player_name[1].c_str());
     }
     void click(const QString &name) {  // "right:" for the right button
@@ -64,7 +64,7 @@ private slots:
     // Filled from the game, left with every control changed and a name typed: only Okey applies
     // (Enter only on a focused Okey or Cancel); the next opening refills the one dialog.
     void leaving_data() {
-        QTest::addColumn<game::OptionValues>("values");
+        QTest::addColumn<game::Options>("values");
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("after");  // the dialog "open", "closed", or "applied" and closed
@@ -83,15 +83,15 @@ private slots:
         // clang-format on
     }
     void leaving() {
-        QFETCH(game::OptionValues, values);
+        QFETCH(game::Options, values);
         QFETCH(QString, how);
         QFETCH(QString, shown);
         QFETCH(QString, after);
         Options o(values);
         const QString before = o.applied();
-        Form2 *first = o.open();
+        OptionsDialog *first = o.open();
         QCOMPARE(o.shown(), shown);
-        for (const char *name : {values.mode1Blue ? "mode1_2" : "mode1_1",
+        for (const char *name : {values.mode == game::GameMode::TwoPlayers ? "mode1_2" : "mode1_1",
                                  values.soundOn ? "Option1_2" : "Option1_1", "Check2"})
             o.click(name);
         o.edit("Text1_1")->setText(QStringLiteral("Zed"));
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(o.closed(), after != "open");
         QCOMPARE(o.applied() == before, after != "applied");
         if (after == "applied") return;
-        Form2 *second = o.open();
+        OptionsDialog *second = o.open();
         if (after == "open") QCOMPARE(second, first);
         QCOMPARE(visibleWindows("Form2").size(), 1);
         QCOMPARE(o.shown(), shown);
@@ -152,14 +152,14 @@ private slots:
     // Tab walks Okey, Cancel, the names from the second up, the sound button pressed in, the
     // target box while it counts, the switch, and round again.
     void tabChain_data() {
-        QTest::addColumn<game::OptionValues>("values");
+        QTest::addColumn<game::Options>("values");
         QTest::addColumn<QString>("chain");  // after Command1 Command2 Text1_2 Text1_1
         QTest::newRow("until full") << settings(1, 0) << "Option1_1 Check2 Command1";
         QTest::newRow("target, sound off")
             << settings(1, 5, false) << "Option1_2 Text2 Check2 Command1";
     }
     void tabChain() {
-        QFETCH(game::OptionValues, values);
+        QFETCH(game::Options, values);
         QFETCH(QString, chain);
         Options o(values);
         o.open();

@@ -12,8 +12,8 @@
 
 #include "game/settings.h"
 #include "ui/main/board_cell.h"
-#include "ui/main/form1.h"
 #include "ui/main/image_button.h"
+#include "ui/main/main_window.h"
 
 namespace uitest {
 
@@ -50,22 +50,33 @@ inline void answerNextBox(QObject *context, QMessageBox::StandardButton answer, 
 }
 
 // Options as the dialog would hand them over; limit 0 plays until the board is full.
-inline game::OptionValues settings(int mode, int limit, bool soundOn = true,
-                                   const std::string &name1 = "Lorna Quillet") {
-    return {mode == 1, mode == 2, name1, "Player 2", soundOn, limit == 0, std::to_string(limit)};
+// Mode 1 is two players, mode 2 against the computer.
+inline game::Options settings(int mode, int limit, bool soundOn = true,
+                              const std::string &name1 = "Lorna Quillet") {
+    return {game::GameMode(mode), name1, "Player 2", soundOn, limit == 0, std::to_string(limit)};
 }
 
 // Plays "S1 O2 ...": S with the left button, O with the right, into the cells given.
-inline void play(Form1 &form, const QString &moves) {
+inline void play(MainWindow &window, const QString &moves) {
     for (const QString &move : moves.split(' ', Qt::SkipEmptyParts))
-        QTest::mouseClick(form.box(move.mid(1).toInt()),
+        QTest::mouseClick(window.cell(move.mid(1).toInt()),
                           move[0] == 'S' ? Qt::LeftButton : Qt::RightButton, {}, {17, 17});
 }
 
 // A main window that plays no sound and never waits for an answer to its question.
-inline void silence(Form1 &form) {
-    form.setSoundOutput([](int) {});
-    form.setAskReset([](QWidget *) { return true; });
+inline void silence(MainWindow &window) {
+    window.setSoundOutput([](int) {});
+    window.setAskReset([](QWidget *) { return true; });
+}
+
+// Fires the window's timer of that name at once, as its next tick would; false if it is not
+// running.
+inline bool tick(QWidget *window, const char *timerName) {
+    auto *timer = window->findChild<QTimer *>(QLatin1String(timerName));
+    if (!timer || !timer->isActive()) return false;
+    QTimerEvent event(timer->timerId());
+    QCoreApplication::sendEvent(timer, &event);
+    return true;
 }
 
 }  // namespace uitest

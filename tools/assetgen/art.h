@@ -13,7 +13,7 @@ QImage paintBoardBackground();  // board grid, title, score panel, turn bar
 QImage paintLetterS();          // blue shaded S on white
 QImage paintLetterO();          // red glossy O on white
 
-// The image buttons tombol(0..2): "Start Game", "Options", "About..".
+// The command buttons 0..2: "Start Game", "Options", "About..".
 enum class ButtonLook { Normal, Highlighted, Pressed };
 QImage paintButton(int index, ButtonLook look);
 

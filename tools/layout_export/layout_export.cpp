@@ -27,7 +27,7 @@ int main(int argc, char **argv) {
     }
     put("main", layout::kMainClient);
     for (int n = 1; n <= game::kCells; ++n) put("cell" + std::to_string(n), layout::cell(n));
-    for (int i = 0; i < 3; ++i) put("tombol" + std::to_string(i), layout::tombol(i));
+    for (int i = 0; i < 3; ++i) put("tombol" + std::to_string(i), layout::commandButton(i));
     for (int slot = 1; slot <= 2; ++slot) {
         put("namalbl" + std::to_string(slot), layout::nameLabel(slot));
         put("mode1_" + std::to_string(slot), layout::modeLabel(slot));

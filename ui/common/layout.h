@@ -28,7 +28,7 @@ constexpr Box cell(int n) {
     return {kCellLeft + kCellPitch * (game::columnOf(n) - 1),
             kCellTop + kCellPitch * (game::rowOf(n) - 1), kCellSide, kCellSide};
 }
-constexpr Box tombol(int i) {  // the image buttons 0, 1 and 2
+constexpr Box commandButton(int i) {  // Start Game 0, Options 1 and About 2
     return {5520, 1440 + 720 * i, 2250, 675};
 }
 inline constexpr Box kTimeLabel{6720, 5520, 0, 0};

@@ -72,14 +72,12 @@ void PictureWindow::paintEvent(QPaintEvent *) {
 
 void PictureWindow::mousePressEvent(QMouseEvent *event) {
     event->accept();
-    if (event->button() == Qt::LeftButton) m_leftPressed = true;
+    m_click.press(event);
 }
 
 void PictureWindow::mouseReleaseEvent(QMouseEvent *event) {
     event->accept();
-    if (event->button() != Qt::LeftButton || !m_leftPressed) return;
-    m_leftPressed = false;
-    if (rect().contains(event->position().toPoint())) close();
+    if (m_click.release(event, rect())) close();
 }
 
 // The second press of a double click starts no second click.

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/common/layout.h"
+#include "ui/common/left_click.h"
 
 namespace ui {
 
@@ -33,7 +34,7 @@ protected:
 private:
     QString m_path;
     QPixmap m_picture;  // m_path decoded, once painted
-    bool m_leftPressed = false;
+    LeftClick m_click;
 };
 
 }  // namespace ui

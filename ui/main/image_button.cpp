@@ -2,34 +2,48 @@
 #include "ui/main/image_button.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace ui {
 
-ImageButton::ImageButton(int index, QWidget *parent)
-    : PictureWidget(QStringLiteral("tombol%1"), index, parent) {
+ImageButton::ImageButton(int index, QWidget *parent) : QAbstractButton(parent), m_index(index) {
+    setObjectName(QStringLiteral("tombol%1").arg(index));
+    setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
+    // A drag begun on the button stays with it and never counts as a move over the window.
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void ImageButton::setPicture(const QPixmap &picture) {
+    m_picture = picture;
+    update();
+}
+
+void ImageButton::paintEvent(QPaintEvent *) {
+    if (m_picture.isNull()) return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_picture);
 }
 
 void ImageButton::mouseMoveEvent(QMouseEvent *event) {
+    QAbstractButton::mouseMoveEvent(event);
     event->accept();
     emit pointerMoved(m_index);
 }
 
 void ImageButton::mousePressEvent(QMouseEvent *event) {
+    QAbstractButton::mousePressEvent(event);
     event->accept();
-    if (event->button() == Qt::LeftButton) m_leftHeld = true;
-    emit pressed(m_index);
+    emit pointerPressed(m_index);
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent *event) {
+    emit pointerReleased(m_index);
+    QAbstractButton::mouseReleaseEvent(event);
     event->accept();
-    const bool click = event->button() == Qt::LeftButton && m_leftHeld &&
-                       rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton) m_leftHeld = false;
-    emit released(m_index);
-    if (click) emit clicked(m_index);
 }
 
+// The second press of a double click is no press.
 void ImageButton::mouseDoubleClickEvent(QMouseEvent *event) {
     event->accept();
 }

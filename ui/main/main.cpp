@@ -4,7 +4,7 @@
 #include "sound/sound.h"
 #include "ui/common/font_config_loader.h"
 #include "ui/common/memory.h"
-#include "ui/main/form1.h"
+#include "ui/main/main_window.h"
 
 int main(int argc, char *argv[]) {
     ui::setUpMemory();
@@ -22,8 +22,8 @@ int main(int argc, char *argv[]) {
     fontConfig.wait();
     int status = 0;
     {
-        Form1 form;
-        form.show();
+        MainWindow window;
+        window.show();
         status = app.exec();
     }
     sound::shutDown();

@@ -12,6 +12,7 @@
 #include "ui/main/board_cell.h"
 #include "ui/main/image_button.h"
 #include "ui/main/line_overlay.h"
+#include "ui/main/narrator.h"
 
 namespace ui {
 
@@ -54,12 +55,13 @@ public:
     void doAction(const QString &actionName) override {
         if (actionName != pressAction() || !widget()->isEnabled()) return;
         actLater(static_cast<ImageButton *>(widget()),
-                 [](ImageButton *button) { emit button->clicked(button->index()); });
+                 [](ImageButton *button) { button->click(); });
     }
 };
 
-// A cell as a text that can be played: its actions put an S or an O in it, as a release of the
-// left or the right button over it would. The keyboard's cursor on it makes it focused.
+// A cell as a text that can be played: its actions put an S or an O in it, as the mouse would.
+// Its name is read from the letter it holds when asked for, so that a placement raises no name
+// change: the move is told once, by the narrator. The keyboard's cursor on it makes it focused.
 class CellAccessible final : public QAccessibleWidget {
 public:
     explicit CellAccessible(BoardCell *cell) : QAccessibleWidget(cell, QAccessible::StaticText) {}
@@ -69,6 +71,12 @@ public:
         state.focusable = true;
         state.focused = static_cast<BoardCell *>(widget())->hasCursor();
         return state;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        const auto *cell = static_cast<BoardCell *>(widget());
+        return cellReading(cell->index(), cell->letter());
     }
 
     QStringList actionNames() const override { return {placeS(), placeO()}; }
@@ -81,9 +89,9 @@ public:
 
     void doAction(const QString &actionName) override {
         if (actionName != placeS() && actionName != placeO()) return;
-        const Qt::MouseButton button = actionName == placeS() ? Qt::LeftButton : Qt::RightButton;
+        const game::Letter letter = actionName == placeS() ? game::Letter::S : game::Letter::O;
         actLater(static_cast<BoardCell *>(widget()),
-                 [button](BoardCell *cell) { emit cell->released(cell->index(), button); });
+                 [letter](BoardCell *cell) { cell->choose(letter); });
     }
 
 private:
@@ -145,26 +153,6 @@ QString strikeReading(int firstCell, int lastCell) {
 
 void announceFocus(QWidget *control) {
     QAccessibleEvent event(control, QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
-}
-
-Announcer::Announcer(QWidget *parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("announcer"));
-    setFocusPolicy(Qt::NoFocus);
-    hide();
-}
-
-void Announcer::say(const QString &words) {
-    if (m_pending.isEmpty())
-        QMetaObject::invokeMethod(this, &Announcer::flush, Qt::QueuedConnection);
-    m_pending.append(words);
-}
-
-void Announcer::flush() {
-    setAccessibleName(m_pending.join(QStringLiteral(". ")));
-    m_pending.clear();
-    // A notification coming into view is spoken; the widget itself stays hidden.
-    QAccessibleEvent event(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QWidget>
 
 namespace ui {
@@ -21,20 +20,5 @@ void installAccessibleControls();
 
 // Tells assistive technology that control now has the focus (the keyboard's cursor moved).
 void announceFocus(QWidget *control);
-
-// A voice for what happens on the board away from the focus: letters placed (the computer's
-// too), lines struck, scores and the turn passing. It is never drawn; what is said during one
-// pass of the event loop reaches assistive technology as one notification, its name.
-class Announcer final : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit Announcer(QWidget *parent);
-    void say(const QString &words);
-
-private:
-    void flush();
-    QStringList m_pending;
-};
 
 }  // namespace ui

@@ -10,23 +10,20 @@ ModeLabel::ModeLabel(const QString &text, QWidget *parent) : QLabel(text, parent
 }
 
 void ModeLabel::mousePressEvent(QMouseEvent *event) {
-    if (event->button() != Qt::LeftButton) {
+    m_click.press(event);
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
         QLabel::mousePressEvent(event);
-        return;
-    }
-    m_pressed = true;
-    event->accept();
 }
 
 void ModeLabel::mouseReleaseEvent(QMouseEvent *event) {
-    if (event->button() != Qt::LeftButton) {
+    const bool left = event->button() == Qt::LeftButton;
+    if (m_click.release(event, rect())) emit clicked();
+    if (left)
+        event->accept();
+    else
         QLabel::mouseReleaseEvent(event);
-        return;
-    }
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    event->accept();
-    if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
 }
 
 }  // namespace ui

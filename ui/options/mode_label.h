@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+#include "ui/common/left_click.h"
+
 namespace ui {
 
 // A label that reports a click of the left mouse button: the press and the release both over it.
@@ -19,7 +21,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    LeftClick m_click;
 };
 
 }  // namespace ui

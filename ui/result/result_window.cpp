@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/result/form3.h"
+#include "ui/result/result_window.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr qreal kLabel1PointSize = 27.75;
+constexpr qreal kNamePointSize = 27.75;
 
 QString pictureFor(game::ResultPicture picture) {
     switch (picture) {
@@ -51,30 +51,30 @@ protected:
 }  // namespace
 
 // The first picture is the winner's with a flare, under the name the label starts with.
-Form3::Form3()
+ResultWindow::ResultWindow()
     : PictureWindow("Form3", QStringLiteral("Form3"), layout::kResultClient,
                     QStringLiteral(":/pictures/result_initial.bmp"), true) {
     setAccessibleDescription(QStringLiteral("Click, or press Escape, to close"));
 
     // White bold serif text, one line, centred; the label never grows and never elides:
     // whatever does not fit its area is cut off by its edges.
-    m_label1 = new NameLabel(this);
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label1->setGeometry(ui::rect(layout::kResultName));
-    m_label1->setFixedSize(ui::size(layout::kResultName));
-    m_label1->setTextFormat(Qt::PlainText);
-    m_label1->setWordWrap(false);
-    m_label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_label1->setFont(ui::windowFont(QStringLiteral("Times New Roman"), kLabel1PointSize, true));
-    QPalette palette = m_label1->palette();
+    m_nameLabel = new NameLabel(this);
+    m_nameLabel->setObjectName(QStringLiteral("Label1"));
+    m_nameLabel->setGeometry(ui::rect(layout::kResultName));
+    m_nameLabel->setFixedSize(ui::size(layout::kResultName));
+    m_nameLabel->setTextFormat(Qt::PlainText);
+    m_nameLabel->setWordWrap(false);
+    m_nameLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_nameLabel->setFont(ui::windowFont(QStringLiteral("Times New Roman"), kNamePointSize, true));
+    QPalette palette = m_nameLabel->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
-    m_label1->setPalette(palette);
-    m_label1->setText(QStringLiteral("Lorna Quillet"));
-    setAccessibleName(outcomeWords(m_label1->text(), game::ResultPicture::Winner));
+    m_nameLabel->setPalette(palette);
+    m_nameLabel->setText(QStringLiteral("Lorna Quillet"));
+    setAccessibleName(outcomeWords(m_nameLabel->text(), game::ResultPicture::Winner));
 }
 
-void Form3::fill(const QString &name, game::ResultPicture picture) {
-    m_label1->setText(name);
+void ResultWindow::fill(const QString &name, game::ResultPicture picture) {
+    m_nameLabel->setText(name);
     setPicture(pictureFor(picture));
     // The picture's words, the label's name: what a screen reader says for the window.
     setAccessibleName(outcomeWords(name, picture));

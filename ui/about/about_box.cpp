@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "ui/about/frm_about.h"
+#include "ui/about/about_box.h"
 
 #include "ui/common/version.h"
 
 // The picture is one row taller than the window; its last row stays unseen.
-frmAbout::frmAbout()
+AboutBox::AboutBox()
     : PictureWindow("frmAbout", QStringLiteral("About Trilet"), layout::kAboutClient,
                     QStringLiteral(":/pictures/about.bmp"), false) {
     // The credits are a picture; a screen reader gets its words.

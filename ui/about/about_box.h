@@ -5,9 +5,9 @@
 
 // The About box: the credits picture in a picture window without a taskbar entry. A click
 // anywhere on it closes it.
-class frmAbout final : public ui::PictureWindow {
+class AboutBox final : public ui::PictureWindow {
     Q_OBJECT
 
 public:
-    frmAbout();
+    AboutBox();
 };

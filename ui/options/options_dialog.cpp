@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/options/form2.h"
+#include "ui/options/options_dialog.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -66,7 +66,7 @@ void showRangeMessage(QWidget *dialog) {
 
 }  // namespace
 
-Form2::Form2() : m_rangeMessage(&showRangeMessage) {
+OptionsDialog::OptionsDialog() : m_rangeMessage(&showRangeMessage) {
     m_background =
         ui::loadPicture(QStringLiteral(":/pictures/options_background.gif"), devicePixelRatioF());
     setObjectName(QStringLiteral("Form2"));
@@ -84,10 +84,10 @@ Form2::Form2() : m_rangeMessage(&showRangeMessage) {
 
     createControls();
     setTabChain();
-    m_command1->setFocus();
+    m_okButton->setFocus();
 }
 
-void Form2::createControls() {
+void OptionsDialog::createControls() {
     const QString modeText[3] = {{}, QStringLiteral("Vs Player"), QStringLiteral("Vs Computer")};
     const QString modeTip[3] = {
         {}, QStringLiteral("Play against your friend"), QStringLiteral("Play with machine")};
@@ -100,8 +100,9 @@ void Form2::createControls() {
         label->setToolTip(modeTip[i]);
         label->move(ui::topLeft(layout::modeLabel(i)));
         label->adjustSize();
-        connect(label, &ui::ModeLabel::clicked, this, [this, i] { selectMode(i); });
-        m_mode1[i] = label;
+        connect(label, &ui::ModeLabel::clicked, this,
+                [this, i] { chooseMode(static_cast<game::GameMode>(i)); });
+        m_modeLabels[i] = label;
     }
     // The mode labels take no focus; from the keyboard Alt+P picks the player and Alt+M the
     // machine. Nothing on the dialog shows these keys: its looks stay as they are.
@@ -109,26 +110,26 @@ void Form2::createControls() {
         {}, QKeySequence(Qt::ALT | Qt::Key_P), QKeySequence(Qt::ALT | Qt::Key_M)};
     for (int i = 1; i <= 2; ++i)
         connect(new QShortcut(modeKeys[i], this), &QShortcut::activated, this,
-                [this, i] { selectMode(i); });
+                [this, i] { chooseMode(static_cast<game::GameMode>(i)); });
     // "Vs Player" lets the background picture show through; "Vs Computer" is opaque white.
-    paintWhite(m_mode1[2]);
-    selectMode(1);
+    paintWhite(m_modeLabels[2]);
+    chooseMode(game::GameMode::TwoPlayers);
 
-    m_text2 = textBox(this, "Text2", kTargetLength, ui::rect(layout::kTargetBox),
-                      QStringLiteral("Limit to win"));
-    m_text2->setText(QStringLiteral("20"));
-    m_text2->setEnabled(false);
+    m_targetBox = textBox(this, "Text2", kTargetLength, ui::rect(layout::kTargetBox),
+                          QStringLiteral("Limit to win"));
+    m_targetBox->setText(QStringLiteral("20"));
+    m_targetBox->setEnabled(false);
     // The captions of the rows are painted on the background; a screen reader needs them.
-    m_text2->setAccessibleName(QStringLiteral("Score Limit"));
+    m_targetBox->setAccessibleName(QStringLiteral("Score Limit"));
 
-    m_check2 = new ui::WrappedCheckBox(QStringLiteral("Until All box filled"), this);
-    m_check2->setObjectName(QStringLiteral("Check2"));
-    m_check2->setGeometry(ui::rect(layout::kUntilFull));
-    m_check2->setToolTip(QStringLiteral("You can win if all the box is filled"));
-    m_check2->setChecked(true);
-    paintWhite(m_check2);
-    connect(m_check2, &QCheckBox::toggled, m_text2,
-            [this](bool checked) { m_text2->setEnabled(!checked); });
+    m_untilFullBox = new ui::WrappedCheckBox(QStringLiteral("Until All box filled"), this);
+    m_untilFullBox->setObjectName(QStringLiteral("Check2"));
+    m_untilFullBox->setGeometry(ui::rect(layout::kUntilFull));
+    m_untilFullBox->setToolTip(QStringLiteral("You can win if all the box is filled"));
+    m_untilFullBox->setChecked(true);
+    paintWhite(m_untilFullBox);
+    connect(m_untilFullBox, &QCheckBox::toggled, m_targetBox,
+            [this](bool checked) { m_targetBox->setEnabled(!checked); });
 
     const QString nameText[3] = {
         {}, QStringLiteral("Lorna Quillet"), QStringLiteral("Ruth Penhallo")};
@@ -141,7 +142,7 @@ void Form2::createControls() {
         setColour(box, QPalette::Text, nameColour[i]);
         box->setText(nameText[i]);
         box->setAccessibleName(QStringLiteral("Player %1").arg(i));
-        m_text1[i] = box;
+        m_nameBoxes[i] = box;
     }
 
     // Sound: two checkable push buttons that exclude each other; the selected one stays
@@ -159,99 +160,101 @@ void Form2::createControls() {
         button->setToolTip(soundTip[i]);
         button->setAccessibleName(QStringLiteral("Sound ") + soundText[i]);
         setColour(button, QPalette::Button, kWhite);
-        m_option1[i] = button;
+        m_soundButtons[i] = button;
     }
-    m_option1[1]->setChecked(true);
+    m_soundButtons[1]->setChecked(true);
 
-    m_command2 = new QPushButton(QStringLiteral("&Cancel"), this);
-    m_command2->setAutoDefault(false);
-    m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setGeometry(ui::rect(layout::kCancel));
-    connect(m_command2, &QPushButton::clicked, this, &QWidget::close);
+    m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancelButton->setAutoDefault(false);
+    m_cancelButton->setObjectName(QStringLiteral("Command2"));
+    m_cancelButton->setGeometry(ui::rect(layout::kCancel));
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
 
-    m_command1 = new QPushButton(QStringLiteral("&Okey"), this);
-    m_command1->setAutoDefault(false);
-    m_command1->setObjectName(QStringLiteral("Command1"));
-    m_command1->setGeometry(ui::rect(layout::kOkey));
-    connect(m_command1, &QPushButton::clicked, this, &Form2::pressOk);
+    m_okButton = new QPushButton(QStringLiteral("&Okey"), this);
+    m_okButton->setAutoDefault(false);
+    m_okButton->setObjectName(QStringLiteral("Command1"));
+    m_okButton->setGeometry(ui::rect(layout::kOkey));
+    connect(m_okButton, &QPushButton::clicked, this, &OptionsDialog::pressOk);
 }
 
-void Form2::setTabChain() {
-    const QWidget *chain[] = {m_command1,   m_command2,   m_text1[2], m_text1[1],
-                              m_option1[1], m_option1[2], m_text2,    m_check2};
+void OptionsDialog::setTabChain() {
+    const QWidget *chain[] = {m_okButton,        m_cancelButton,    m_nameBoxes[2], m_nameBoxes[1],
+                              m_soundButtons[1], m_soundButtons[2], m_targetBox,    m_untilFullBox};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(const_cast<QWidget *>(chain[i - 1]), const_cast<QWidget *>(chain[i]));
 }
 
-void Form2::selectMode(int index) {
-    ui::ModeLabel *other = m_mode1[index == 1 ? 2 : 1];
-    setColour(m_mode1[index], QPalette::WindowText, kSelectedMode);
+void OptionsDialog::chooseMode(game::GameMode mode) {
+    m_mode = mode;
+    const int index = static_cast<int>(mode);
+    ui::ModeLabel *other = m_modeLabels[3 - index];
+    setColour(m_modeLabels[index], QPalette::WindowText, kSelectedMode);
     setColour(other, QPalette::WindowText, kOtherMode);
     // The selection shows only as a colour; a screen reader says it in words.
     const QString selected =
-        QStringLiteral("Game mode ") + m_mode1[index]->text() + QStringLiteral(", selected");
-    if (m_mode1[index]->accessibleName() != selected) m_mode1[index]->setAccessibleName(selected);
+        QStringLiteral("Game mode ") + m_modeLabels[index]->text() + QStringLiteral(", selected");
+    if (m_modeLabels[index]->accessibleName() != selected)
+        m_modeLabels[index]->setAccessibleName(selected);
     const QString notSelected = QStringLiteral("Game mode ") + other->text();
     if (other->accessibleName() != notSelected) other->setAccessibleName(notSelected);
 }
 
-void Form2::fill(const game::GameState &state) {
-    selectMode(state.game_mode == 2 ? 2 : 1);
+void OptionsDialog::fill(const game::GameState &state) {
+    chooseMode(state.game_mode);
 
     if (state.score_limit == 0) {
-        m_check2->setChecked(true);
-        m_text2->setEnabled(false);
+        m_untilFullBox->setChecked(true);
+        m_targetBox->setEnabled(false);
     } else {
-        m_text2->setEnabled(true);
-        m_check2->setChecked(false);
-        m_text2->setText(QString::number(state.score_limit, 'f', 0));
+        m_targetBox->setEnabled(true);
+        m_untilFullBox->setChecked(false);
+        m_targetBox->setText(QString::number(state.score_limit, 'f', 0));
     }
 
-    m_text1[1]->setText(QString::fromStdString(state.player_name[1]));
-    m_text1[2]->setText(QString::fromStdString(state.player_name[2]));
+    m_nameBoxes[1]->setText(QString::fromStdString(state.player_name[1]));
+    m_nameBoxes[2]->setText(QString::fromStdString(state.player_name[2]));
 
-    m_option1[state.sound_on ? 1 : 2]->setChecked(true);
+    m_soundButtons[state.sound_on ? 1 : 2]->setChecked(true);
 }
 
-game::OptionValues Form2::values() const {
-    game::OptionValues values;
-    values.mode1Blue = m_mode1[1]->palette().color(QPalette::WindowText) == kSelectedMode;
-    values.mode2Blue = m_mode1[2]->palette().color(QPalette::WindowText) == kSelectedMode;
-    values.name1 = m_text1[1]->text().toStdString();
-    values.name2 = m_text1[2]->text().toStdString();
-    values.soundOn = m_option1[1]->isChecked();
-    values.untilFull = m_check2->isChecked();
-    values.targetText = m_text2->text().toStdString();
-    return values;
+game::Options OptionsDialog::options() const {
+    game::Options chosen;
+    chosen.mode = m_mode;
+    chosen.name1 = m_nameBoxes[1]->text().toStdString();
+    chosen.name2 = m_nameBoxes[2]->text().toStdString();
+    chosen.soundOn = m_soundButtons[1]->isChecked();
+    chosen.untilFull = m_untilFullBox->isChecked();
+    chosen.targetText = m_targetBox->text().toStdString();
+    return chosen;
 }
 
-void Form2::setApplier(Applier applier) {
-    m_applier = std::move(applier);
+void OptionsDialog::setApply(Apply apply) {
+    m_apply = std::move(apply);
 }
 
-void Form2::setRangeMessage(RangeMessage message) {
+void OptionsDialog::setRangeMessage(RangeMessage message) {
     m_rangeMessage = std::move(message);
 }
 
-void Form2::pressOk() {
-    const game::OptionValues chosen = values();
+void OptionsDialog::pressOk() {
+    const game::Options chosen = options();
     if (!game::targetAcceptable(chosen)) {
         // A copy: the message runs a nested event loop, and the dialog may be gone after it.
         const RangeMessage message = m_rangeMessage;
         if (message) message(this);
         return;
     }
-    if (m_applier) m_applier(chosen);
+    if (m_apply) m_apply(chosen);
     close();
 }
 
-void Form2::keyPressEvent(QKeyEvent *event) {
+void OptionsDialog::keyPressEvent(QKeyEvent *event) {
     // Escape does nothing, and Enter presses only the focused Okey or Cancel button. No
     // button of this dialog is a default button (a QDialog would otherwise make one, press it
     // on Enter from anywhere and draw it highlighted).
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         QWidget *focused = focusWidget();
-        if (focused == m_command1 || focused == m_command2)
+        if (focused == m_okButton || focused == m_cancelButton)
             static_cast<QPushButton *>(focused)->click();
         event->accept();
         return;
@@ -263,24 +266,24 @@ void Form2::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-void Form2::showEvent(QShowEvent *event) {
+void OptionsDialog::showEvent(QShowEvent *event) {
     // Mark the focused control from the start, not only after the first Tab (Qt clears this
     // whenever a window is shown).
     setAttribute(Qt::WA_KeyboardFocusChange);
     QDialog::showEvent(event);
 }
 
-void Form2::paintEvent(QPaintEvent *) {
+void OptionsDialog::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
 }
 
-bool Form2::focusNextPrevChild(bool next) {
+bool OptionsDialog::focusNextPrevChild(bool next) {
     // Of the two sound buttons only the selected one is a stop of the Tab key (the arrow keys
     // move between them). Qt hands that stop to whichever of them last had the focus, so it
     // is set right before every move.
-    const int selected = m_option1[1]->isChecked() ? 1 : 2;
-    m_option1[selected]->setFocusPolicy(Qt::StrongFocus);
-    m_option1[3 - selected]->setFocusPolicy(Qt::ClickFocus);
+    const int selected = m_soundButtons[1]->isChecked() ? 1 : 2;
+    m_soundButtons[selected]->setFocusPolicy(Qt::StrongFocus);
+    m_soundButtons[3 - selected]->setFocusPolicy(Qt::ClickFocus);
     return QDialog::focusNextPrevChild(next);
 }
