@@ -73,16 +73,21 @@ MainWindow::MainWindow(game::RandomSource *random)
         QStringLiteral("The lines struck by the latest scoring move"));
     m_lines->raise();
 
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen();
 
     m_game.start();
 }
 
 MainWindow::~MainWindow() = default;
+
+// The window's frame, as far as it is known, is centred on the screen.
+void MainWindow::centreOnScreen() {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
 
 void MainWindow::buildBoard() {
     for (int n = 1; n <= game::kCells; ++n) {
@@ -150,6 +155,16 @@ void MainWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
     // Every press in the window, whatever control it lands on, passes the window first.
     if (QWindow *window = windowHandle()) window->installEventFilter(this);
+}
+
+void MainWindow::moveEvent(QMoveEvent *event) {
+    QWidget::moveEvent(event);
+    // Until the window manager has framed the window, its frame is not known: the first move
+    // that shows one centres the whole frame, not only the client area.
+    if (!m_frameCentred && frameGeometry() != geometry()) {
+        m_frameCentred = true;
+        centreOnScreen();
+    }
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {

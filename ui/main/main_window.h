@@ -59,12 +59,14 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildBoard();
+    void centreOnScreen();
     const QPixmap &letterPicture(int letter) const;
 
     // game::GameView
@@ -96,6 +98,7 @@ private:
     ui::Narrator m_narrator;
     ui::SecondaryWindows m_windows;
 
+    bool m_frameCentred = false;  // the frame, once the window manager made one, is centred
     AskReset m_askReset;
     PlaySound m_playSound;
 
