@@ -121,15 +121,14 @@ private:
     static QString placeO() { return QStringLiteral("Place O"); }
 };
 
-// The main window as a window whose actions read the score and the turn and the last move, and
-// take the keyboard's cursor to the last move, as their keys do.
+// The main window, in the role Qt gives it, with actions that read the score and the turn and
+// the last move, and take the keyboard's cursor to the last move, as their keys do.
 class MainWindowAccessible final : public QAccessibleWidget {
 public:
-    explicit MainWindowAccessible(MainWindow *window)
-        : QAccessibleWidget(window, QAccessible::Window) {}
+    explicit MainWindowAccessible(MainWindow *window) : QAccessibleWidget(window) {}
 
     QStringList actionNames() const override {
-        QStringList names;
+        QStringList names = QAccessibleWidget::actionNames();
         for (const Action &a : kActions) names << a.name;
         return names;
     }
@@ -137,14 +136,15 @@ public:
     QStringList keyBindingsForAction(const QString &actionName) const override {
         for (const Action &a : kActions)
             if (actionName == a.name) return {a.key};
-        return {};
+        return QAccessibleWidget::keyBindingsForAction(actionName);
     }
 
     void doAction(const QString &actionName) override {
         for (const Action &a : kActions)
             if (actionName == a.name)
-                actLater(static_cast<MainWindow *>(widget()),
-                         [command = a.command](MainWindow *w) { w->runCommand(command); });
+                return actLater(static_cast<MainWindow *>(widget()),
+                                [command = a.command](MainWindow *w) { w->runCommand(command); });
+        QAccessibleWidget::doAction(actionName);
     }
 
 private:
