@@ -49,94 +49,83 @@ def listen(event):
 
 
 pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing")
+run = lambda *argv: subprocess.run(["xdotool", *argv], capture_output=True, text=True).stdout
 
 
-def run(*argv):  # a search that finds nothing fails, and says nothing
-    return subprocess.run(["xdotool", *argv], capture_output=True, text=True).stdout
+def after(*keys):  # the next notification, after pressing keys
+    global taken
+    run("key", "--clearmodifiers", *keys) if keys else None
+    taken = wait_for(f"a notification after {keys}", lambda: len(heard) > taken and taken + 1)
+    return heard[taken - 1]
 
 
-def hear(key, what):  # presses key: its notification must say what
-    count = len(heard)
-    run("key", "--clearmodifiers", key)
-    said = wait_for(f"a notification after {key}", lambda: heard[count:] and heard[count])
-    check(said == what, f"{key} said {said!r}, not {what!r}")
-
-
-# The board as the player knows it: cell 1..81 -> "S" or "O".
-board, score, cursor, last = {}, {ME: 0, COM: 0}, 41, None
+# What the player knows: the board, (row, column) from (0, 0) -> "S" or "O", the scores, the
+# cursor, the last move (its place and who made it), and how many notifications it has taken.
+board, score, cursor, last, taken = {}, {ME: 0, COM: 0}, (4, 4), None, 0
 inside = lambda r, c: 0 <= r < 9 and 0 <= c < 9
+say = lambda p: f"row {p[0] + 1}, column {p[1] + 1}"
+STEPS = {"r": (0, 1), "c": (1, 0), "d": (1, 1), "shift+d": (1, -1)}
 
 
-def completed(n, letter):  # the S-O-S lines letter in cell n would complete
-    r, c = divmod(n - 1, 9)
-    lines = []
-    for dr, dc in ((0, 1), (1, 0), (1, 1), (1, -1)):
-        for k in (0, 1, 2):  # n is the k-th of the three
-            three = [(r + (i - k) * dr, c + (i - k) * dc) for i in range(3)]
-            if all(inside(*p) for p in three) and "".join(
-                    letter if p == (r, c) else board.get(p[0] * 9 + p[1] + 1, ".") for p in three) == "SOS":
-                lines.append(three)
-    return lines
+def line(p, step):  # the cells of the line through p, from its top (or left) end
+    r, c = p
+    while inside(r - step[0], c - step[1]):
+        r, c = r - step[0], c - step[1]
+    return [(r + i * step[0], c + i * step[1]) for i in range(9) if inside(r + i * step[0], c + i * step[1])]
+
+
+def completed(p, letter):  # how many S-O-S lines letter at p would complete
+    return sum("".join(letter if q == p else board.get(q, ".") for q in three) == "SOS"
+               for step in STEPS.values() for k in range(3) for three in [[
+                   (p[0] + (i - k) * step[0], p[1] + (i - k) * step[1]) for i in range(3)]]
+               if all(inside(*q) for q in three))
 
 
 def choose():  # an S-O-S if one can be had, else a move that leaves the computer none
-    moves = [(n, l) for n in range(1, 82) if n not in board for l in "SO"]
-    best = max(moves, key=lambda m: len(completed(*m)))
+    moves = [((r, c), l) for r in range(9) for c in range(9) if (r, c) not in board for l in "SO"]
+    best = max(moves, key=lambda m: completed(*m))
     if completed(*best):
         return best
 
-    def openings(n, letter):
-        board[n] = letter
-        r, c = divmod(n - 1, 9)
-        near = [m for m in range(1, 82) if m not in board and max(abs((m - 1) // 9 - r), abs((m - 1) % 9 - c)) <= 2]
-        count = sum(len(completed(m, l)) for m in near for l in "SO")
-        del board[n]
+    def openings(p, letter):  # the lines the computer could complete next
+        board[p] = letter
+        near = [(r, c) for r in range(p[0] - 2, p[0] + 3) for c in range(p[1] - 2, p[1] + 3)]
+        count = sum(completed(q, l) for q in near if inside(*q) and q not in board for l in "SO")
+        del board[p]
         return count
     return min(moves, key=lambda m: openings(*m))
 
 
-def reading(key):  # what the reading key should say, from the player's board
-    r, c = divmod(cursor - 1, 9)
+def reading(key):  # what a reading key should say, from what the player knows
     if key == "t":
         return f"{ME}: {score[ME]}, {COM}: {score[COM]}. Turn: {ME}"
     if key == "l":
-        return "No move yet" if not last else "Last move: %s in row %d, column %d, by %s" % (
-            board[last[0]], (last[0] - 1) // 9 + 1, (last[0] - 1) % 9 + 1, last[1])
-    step = {"r": (0, 1), "c": (1, 0), "d": (1, 1), "shift+d": (1, -1)}[key]
-    while inside(r - step[0], c - step[1]):
-        r, c = r - step[0], c - step[1]
-    cells = []
-    while inside(r, c):
-        cells.append(r * 9 + c + 1)
-        r, c = r + step[0], c + step[1]
-    words, empty = [], 0
-    for n in cells + [0]:
-        if n and n not in board:
+        return f"Last move: {board[last[0]]} in {say(last[0])}, by {last[1]}" if last else "No move yet"
+    cells, words, empty = line(cursor, STEPS[key]), [], 0
+    for q in cells + [None]:
+        if q and q not in board:
             empty += 1
             continue
-        words += [["empty", f"{empty} empty"][empty > 1]] if empty else []
-        words += [board[n]] if n else []
+        words += [f"{empty} empty" if empty > 1 else "empty"] * (empty > 0) + [board.get(q)] * (q is not None)
         empty = 0
-    at = lambda n: "row %d, column %d" % ((n - 1) // 9 + 1, (n - 1) % 9 + 1)
-    heading = {"r": f"Row {(cursor - 1) // 9 + 1}", "c": f"Column {(cursor - 1) % 9 + 1}"}.get(
-        key, f"Diagonal from {at(cells[0])} to {at(cells[-1])}")
+    heading = {"r": f"Row {cursor[0] + 1}", "c": f"Column {cursor[1] + 1}"}.get(
+        key, f"Diagonal from {say(cells[0])} to {say(cells[-1])}")
     return heading + ": " + ", ".join(words)
 
 
-def told(said, who, expected=None):  # takes a move's notification into the board; True: turn passed
+def told(said, who, expected=None):  # takes in a move's notification; True if the turn passed
     global last
-    m = re.match(r"Row (\d), column (\d): ([SO])", said)
-    check(m, f"not a move: {said!r}")
-    n, letter = (int(m[1]) - 1) * 9 + int(m[2]), m[3]
-    check(n not in board and (expected is None or expected == (n, letter)), f"{who} placed {said!r}")
-    lines = completed(n, letter)
-    board[n], last = letter, (n, who)
-    check(len(re.findall(r"S-O-S from", said)) == len(lines), f"{said!r}: {len(lines)} lines struck")
-    score[who] += len(lines)
-    check(not lines or f"{who}: {score[who]}" in said, f"{said!r}: {who} scores {score[who]}")
+    m = re.match(r"Row (\d), column (\d): ([SO])", said) or check(False, f"not a move: {said!r}")
+    p, letter = (int(m[1]) - 1, int(m[2]) - 1), m[3]
+    check(p not in board and expected in (None, (p, letter)), f"{who}'s move: {said!r}")
+    lines = completed(p, letter)
+    board[p], last, score[who] = letter, (p, who), score[who] + lines
+    check(said.count("S-O-S from") == lines and (not lines or f"{who}: {score[who]}" in said),
+          f"{said!r}: {lines} lines, {who} at {score[who]}")
     return said.endswith("Turn: " + (COM if who == ME else ME))
 
 
+over = lambda: max(score.values()) >= TARGET or len(board) == 81
 program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
                                                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 folder = tempfile.mkdtemp()
@@ -154,30 +143,25 @@ try:
         "shift+Tab", "ctrl+a", str(TARGET), "alt+o")
     wait_for("the options to close", lambda: not run("search", "--onlyvisible", "--name", "^Options$"))
     run("windowactivate", "--sync", window)
-    hear("t", f"{ME}: 0, {COM}: 0. No game is running.")
-    hear("l", "No move yet")
+    for key, words in ("t", f"{ME}: 0, {COM}: 0. No game is running."), ("l", "No move yet"):
+        check(after(key) == words, f"{key} said {heard[-1]!r}")
     run("key", "--clearmodifiers", "ctrl+n")
-    while max(score.values()) < TARGET and len(board) < 81:
-        if last:  # the cursor to the last move: its lines are read next
+    while not over():
+        if last:  # the cursor to the last move, whose lines are read next
             run("key", "--clearmodifiers", "shift+l")
             cursor = last[0]
         for key in ("r", "c", "d", "shift+d", "t", "l"):
-            hear(key, reading(key))
-        n, letter = choose()
-        r, c, cr, cc = (n - 1) // 9, (n - 1) % 9, (cursor - 1) // 9, (cursor - 1) % 9
-        keys = ["Page_Up"] * (r == 0) + ["Up"] * (cr - r) * (r > 0) + ["Down"] * (r - cr)
-        keys += ["Home"] * (c == 0) + ["Left"] * (cc - c) * (c > 0) + ["Right"] * (c - cc)
-        count = len(heard)
-        run("key", "--clearmodifiers", *keys, letter.lower())
-        cursor = n
-        computers_turn = told(wait_for("my move", lambda: heard[count:] and heard[count]), ME, (n, letter))
-        while computers_turn and max(score.values()) < TARGET and len(board) < 81:
-            count = len(heard)  # it moves again while it scores
-            computers_turn = not told(wait_for("its move", lambda: heard[count:] and heard[count]), COM)
+            check(after(key) == reading(key), f"{key} said {heard[-1]!r}, not {reading(key)!r}")
+        (r, c), letter = move = choose()
+        keys = ["Page_Up"] * (r == 0) + ["Up"] * (cursor[0] - r) * (r > 0) + ["Down"] * (r - cursor[0])
+        keys += ["Home"] * (c == 0) + ["Left"] * (cursor[1] - c) * (c > 0) + ["Right"] * (c - cursor[1])
+        cursor, computers_turn = (r, c), told(after(*keys, letter.lower()), ME, move)
+        while computers_turn and not over():  # it moves again while it scores
+            computers_turn = not told(after(), COM)
     # The board heard is the board shown, and the result window says the outcome heard.
     cell = re.compile(r"Row (\d), column (\d): (S|O|empty)$")  # the notification is no cell
     named = [cell.match(x.name) for x in pyatspi.findAllDescendants(main, lambda x: cell.match(x.name))]
-    shown = {(int(m[1]) - 1) * 9 + int(m[2]): m[3] for m in named if m[3] != "empty"}
+    shown = {(int(m[1]) - 1, int(m[2]) - 1): m[3] for m in named if m[3] != "empty"}
     check(len(named) == 81 and shown == board, f"the board heard {board}, shown {shown}")
     outcome = (f"{ME} is the winner", "The game is a draw", f"{ME} is the loser")[
         (score[ME] < score[COM]) - (score[ME] > score[COM]) + 1]
