@@ -35,8 +35,6 @@ MainWindow::MainWindow(game::RandomSource *random)
       m_game(*this, random ? *random : m_random),
       m_commands(m_game, m_cursor, m_narrator,
                  {[this] { startGame(); }, [this] { openOptions(); }, [this] { openAbout(); }}) {
-    // Before anything asks for the window's accessible interface, which is then kept.
-    ui::installAccessibleControls();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
     setWindowIcon(QIcon(ui::loadPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
@@ -51,6 +49,7 @@ MainWindow::MainWindow(game::RandomSource *random)
     // track the pointer nor pass their mouse input on, so moves over them never arrive here.
     setMouseTracking(true);
 
+    ui::installAccessibleControls();
     const qreal ratio = devicePixelRatioF();
     m_background = ui::pictureImage(QStringLiteral(":/pictures/background.bmp"), ratio);
     m_letterPictures[game::kS] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);

@@ -94,7 +94,7 @@ public:
         auto *cell = static_cast<BoardCell *>(widget());
         for (const Reading &r : kReadings)
             if (actionName == r.action)
-                actLater(cell, [r](BoardCell *c) {
+                return actLater(cell, [r](BoardCell *c) {
                     for (KeyCommand what : r.commands) c->askReading(what);
                 });
         if (actionName != placeS() && actionName != placeO()) return;
