@@ -134,7 +134,8 @@ try:
     wait_for("openbox", lambda: os.path.exists(folder + "/ready"))
     is_main = lambda n: n.name.startswith("Trilet ") and n.get_process_id() == program.pid
     main = wait_for("the main window", lambda: pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), is_main))
-    window = wait_for("its X window", lambda: run("search", "--onlyvisible", "--name", "^Trilet ").split()[0])
+    window = wait_for("its X window", lambda: run("search", "--all", "--onlyvisible", "--pid", str(
+        program.pid), "--name", "^Trilet ").split()[0])
     run("windowactivate", "--sync", window)
     # Options from the keyboard: against the computer, to a score of TARGET.
     run("key", "--clearmodifiers", "ctrl+comma")

@@ -14,6 +14,7 @@
 
 #include "ui/about/about_box.h"
 #include "ui/common/pictures.h"
+#include "ui/main/held_keys.h"
 #include "ui/main/reset_question.h"
 #include "ui/result/result_window.h"
 #include "ui_test.h"
@@ -313,8 +314,10 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("moves");  // placements, "C" the computer's turn, "new" a new
                                              // game; "none" starts no game
-        QTest::addColumn<QString>("keys");   // "held R": R held down; "Read row@10": the action of
-                                             // cell 10 (of the window: @0); parted by ", "
+        QTest::addColumn<QString>("keys");   // "held R": R held down; "unmarked R": held, but the
+                                             // repeats not marked as such (the X server says it
+                                             // is down); "Read row@10": the action of cell 10 (of
+                                             // the window: @0); parted by ", "
         QTest::addColumn<QString>("heard");  // the notifications, parted by "|"
         QTest::addColumn<int>("cursor");     // where it ends, shown; 0: hidden where it was
         // clang-format off
@@ -339,6 +342,8 @@ private slots:
         QTest::newRow("held keys read once") << 1 << "S37" << "held R, held T, held L, held Shift+L"
             << "Row 5: S, 8 empty|Lorna Quillet: 0, Player 2: 0. Turn: Player 2|"
                "Last move: S in row 5, column 1, by Lorna Quillet" << 37;
+        QTest::newRow("held, repeats unmarked") << 1 << "S37" << "unmarked R, R, R"
+            << "Row 5: S, 8 empty|Row 5: S, 8 empty|Row 5: S, 8 empty" << 0;
         QTest::newRow("actions") << 1 << "S17" << "Read row@10, Read column@10, Read diagonals@17, "
             "Read score and turn@0, Read last move@0, Go to last move@0"
             << "Row 2: 7 empty, S, empty|Column 1: 9 empty|"
@@ -368,6 +373,9 @@ private slots:
         announcer->setAccessibleName(QString());  // what the moves said
         const QImage was = shot(m_form);
         QStringList notifications;
+        bool down = false;  // the key held is down on the X server
+        m_form->findChild<ui::HeldKeys *>()->setStillDown(
+            [&down](const QKeyEvent &) { return down; });
         for (QString step : keys.split(", ")) {
             if (const int at = int(step.indexOf('@')); at > 0) {
                 const int cell = step.mid(at + 1).toInt();
@@ -375,12 +383,15 @@ private slots:
                 QAccessible::queryAccessibleInterface(target)->actionInterface()->doAction(
                     step.left(at));
             } else {
-                const bool held = step.startsWith("held ");
-                const QKeyCombination key = QKeySequence::fromString(step.remove("held "))[0];
+                const QString how = step.section(' ', 0, -2);
+                const QKeyCombination key = QKeySequence::fromString(step.section(' ', -1))[0];
                 QTest::keyPress(m_form, key.key(), key.keyboardModifiers());
-                for (int repeat = 0; held && repeat < 3; ++repeat)
-                    QTest::simulateEvent(m_form, true, key.key(), key.keyboardModifiers(), {},
-                                         true);
+                down = !how.isEmpty();
+                for (int repeat = 0; down && repeat < 3; ++repeat)
+                    for (bool press : {false, true})
+                        QTest::simulateEvent(m_form, press, key.key(), key.keyboardModifiers(), {},
+                                             how == "held");
+                down = false;
                 QTest::keyRelease(m_form, key.key(), key.keyboardModifiers());
             }
             QCoreApplication::sendPostedEvents();  // an action runs queued, as a click would,

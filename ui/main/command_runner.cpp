@@ -5,22 +5,26 @@
 
 #include "ui/main/board_cursor.h"
 #include "ui/main/board_reading.h"
+#include "ui/main/held_keys.h"
 #include "ui/main/narrator.h"
 
 namespace ui {
 
-CommandRunner::CommandRunner(game::Game &game, BoardCursor &cursor, Narrator &narrator,
+CommandRunner::CommandRunner(QWidget *window, game::Game &game, BoardCursor &cursor,
+                             Narrator &narrator,
                              std::array<std::function<void()>, 3> windowCommands)
-    : m_game(game),
+    : m_heldKeys(new HeldKeys(window)),
+      m_game(game),
       m_cursor(cursor),
       m_narrator(narrator),
       m_windowCommands(std::move(windowCommands)) {}
 
 bool CommandRunner::keyPressed(const QKeyEvent &event) {
+    const bool repeated = m_heldKeys->repeated(event);
     const KeyCommand command = keyCommand(event.key(), event.modifiers());
     if (command == KeyCommand::None) return false;
     const bool placing = command == KeyCommand::PlaceS || command == KeyCommand::PlaceO;
-    if (!event.isAutoRepeat() || (isBoardCommand(command) && !placing)) run(command);
+    if (!repeated || (isBoardCommand(command) && !placing)) run(command);
     return true;
 }
 

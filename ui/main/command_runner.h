@@ -8,10 +8,12 @@
 #include "ui/main/board_keys.h"
 
 class QKeyEvent;
+class QWidget;
 
 namespace ui {
 
 class BoardCursor;
+class HeldKeys;
 class Narrator;
 
 // Does what the main window's keys and its assistive actions ask for: moves the cursor, places
@@ -19,7 +21,8 @@ class Narrator;
 // About, in this order).
 class CommandRunner {
 public:
-    CommandRunner(game::Game &game, BoardCursor &cursor, Narrator &narrator,
+    // The keys are those pressed in window.
+    CommandRunner(QWidget *window, game::Game &game, BoardCursor &cursor, Narrator &narrator,
                   std::array<std::function<void()>, 3> windowCommands);
 
     // Runs the key's command; false for a key of no meaning here. A held key moves the cursor
@@ -31,6 +34,7 @@ public:
     const std::array<std::function<void()>, 3> &windowCommands() const { return m_windowCommands; }
 
 private:
+    HeldKeys *m_heldKeys;  // the window's
     game::Game &m_game;
     BoardCursor &m_cursor;
     Narrator &m_narrator;

@@ -33,7 +33,7 @@ MainWindow::MainWindow(game::RandomSource *random)
       m_askReset(ui::askResetGame),
       m_playSound(sound::Play_sound),
       m_game(*this, random ? *random : m_random),
-      m_commands(m_game, m_cursor, m_narrator,
+      m_commands(this, m_game, m_cursor, m_narrator,
                  {[this] { startGame(); }, [this] { openOptions(); }, [this] { openAbout(); }}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main/held_keys.h"
+
+#include <xcb/xcb.h>
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QWidget>
+#include <cstdlib>
+
+namespace ui {
+
+namespace {
+
+quint32 keyOf(const QKeyEvent &event) {
+    return event.nativeScanCode() ? event.nativeScanCode() : quint32(event.key());
+}
+
+// Whether the X server has the key of code down now; false off X11.
+bool downOnServer(const QKeyEvent &event) {
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    const quint32 code = event.nativeScanCode();
+    if (!x11 || code < 8 || code > 255) return false;
+    xcb_connection_t *connection = x11->connection();
+    xcb_query_keymap_reply_t *keymap =
+        xcb_query_keymap_reply(connection, xcb_query_keymap(connection), nullptr);
+    if (!keymap) return false;
+    const bool down = keymap->keys[code / 8] & (1u << (code % 8));
+    std::free(keymap);
+    return down;
+}
+
+}  // namespace
+
+HeldKeys::HeldKeys(QWidget *window) : QObject(window), m_stillDown(downOnServer) {
+    window->installEventFilter(this);
+}
+
+bool HeldKeys::repeated(const QKeyEvent &press) {
+    const quint32 key = keyOf(press);
+    const bool repeat = press.isAutoRepeat() || m_down.contains(key);
+    m_down.insert(key);
+    return repeat;
+}
+
+bool HeldKeys::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyRelease) {
+        const auto *release = static_cast<const QKeyEvent *>(event);
+        if (!release->isAutoRepeat() && !m_stillDown(*release)) m_down.remove(keyOf(*release));
+    } else if (event->type() == QEvent::WindowDeactivate || event->type() == QEvent::FocusOut) {
+        m_down.clear();  // its release goes elsewhere
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace ui
