@@ -126,12 +126,12 @@ def told(said, who, expected=None):  # takes in a move's notification; True if t
 
 
 over = lambda: max(score.values()) >= TARGET or len(board) == 81
+folder = tempfile.mkdtemp()  # the window manager first: it maps the program's window
+wm = subprocess.Popen(["openbox", "--sm-disable", "--startup", f"touch {folder}/ready"])
+wait_for("openbox", lambda: os.path.exists(folder + "/ready"))
 program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
                                                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
-folder = tempfile.mkdtemp()
-wm = subprocess.Popen(["openbox", "--sm-disable", "--startup", f"touch {folder}/ready"])
 try:
-    wait_for("openbox", lambda: os.path.exists(folder + "/ready"))
     is_main = lambda n: n.name.startswith("Trilet ") and n.get_process_id() == program.pid
     main = wait_for("the main window", lambda: pyatspi.findDescendant(pyatspi.Registry.getDesktop(0), is_main))
     window = wait_for("its X window", lambda: run("search", "--all", "--onlyvisible", "--pid", str(

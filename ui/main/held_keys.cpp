@@ -16,7 +16,7 @@ quint32 keyOf(const QKeyEvent &event) {
     return event.nativeScanCode() ? event.nativeScanCode() : quint32(event.key());
 }
 
-// Whether the X server has the key of code down now; false off X11.
+// Whether the key of event is down on the X server now; false off X11.
 bool downOnServer(const QKeyEvent &event) {
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     const quint32 code = event.nativeScanCode();
