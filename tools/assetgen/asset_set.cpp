@@ -101,10 +101,20 @@ bool writeAssets(const QList<AssetFile> &files, const QString &dir, QString *err
             *error = QStringLiteral("cannot create the folder of %1").arg(path);
             return false;
         }
+        // Written whole or not at all: a failed write, flush or close (a full disk) removes the
+        // file, and the run fails.
         QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            out.write(file.bytes) != file.bytes.size() || !out.flush()) {
-            *error = QStringLiteral("cannot write %1: %2").arg(path, out.errorString());
+        bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                       out.write(file.bytes) == file.bytes.size() && out.flush();
+        QString why = out.errorString();
+        out.close();
+        if (written && out.error() != QFileDevice::NoError) {
+            written = false;
+            why = out.errorString();
+        }
+        if (!written) {
+            *error = QStringLiteral("cannot write %1: %2").arg(path, why);
+            if (QFileInfo(path).isFile()) QFile::remove(path);
             return false;
         }
     }
