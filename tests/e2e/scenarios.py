@@ -1,8 +1,24 @@
 # SPDX-License-Identifier: MIT
 """The real program on a private desktop (Xvfb, openbox and maybe a PulseAudio that plays only to
 the null sink 'cap'): scenarios.py NAME --trilet P --resources DIR --lsan FILE --artifacts DIR"""
-import array, contextlib, ctypes, json, os, pathlib, re, select, shutil, signal, subprocess, sys
-import tempfile, time, types
+import array
+import contextlib
+import ctypes
+import json
+import os
+import pathlib
+import re
+import select
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import types
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "common"))
+from checks import check, require, wait_for as wait  # noqa: E402
 
 # A tool of each Debian package the driver runs (scripts/setup installs them all).
 TOOLS = {"Xvfb": "xvfb", "openbox": "openbox", "xdotool": "xdotool", "convert": "imagemagick",
@@ -19,10 +35,6 @@ MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (at("mode1_2", 38, 8), at("Chec
 PULSE, RECORDING, LOG = DIR + "/pulse", DIR + "/sound.raw", DIR + "/log"
 now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None, keyboard=False)
 RING = b"\xff\x8c\x00"  # the keyboard cursor's ring, shown only while now.keyboard
-
-
-def check(condition, message):
-    if not condition: raise AssertionError(message)
 
 
 def cell(n, inset=0):  # cell n's top left corner, or where a person clicks it (inset 17)
@@ -67,14 +79,13 @@ bmp = lambda name: picture("%s/pictures/%s.bmp" % (ARGS["--resources"], name))  
 mark = lambda: os.path.getsize(RECORDING) / 88200  # the seconds recorded so far
 
 
+def running():  # between two looks: the program must not have ended
+    if now.program and now.program.poll() is not None:
+        check(False, "the program ended:\n" + output())
+
+
 def wait_for(condition, what):
-    end = time.monotonic() + 30
-    while not (value := condition()):
-        if now.program and now.program.poll() is not None:
-            check(False, "the program ended:\n" + output())
-        check(time.monotonic() < end, "waited 30 s for " + what)
-        time.sleep(0.05)
-    return value
+    return wait(what, condition, between=running)
 
 
 def start(sound_server):
@@ -309,8 +320,7 @@ def e2e_keyboard_games():
 
 if __name__ == "__main__":
     try:
-        missing = ["%s (Debian package %s)" % t for t in TOOLS.items() if not shutil.which(t[0])]
-        check(not missing, "missing tools: %s; run scripts/setup" % ", ".join(missing))
+        require(TOOLS)
         start("without_sound" not in sys.argv[1])
         globals()[sys.argv[1]]()
     except Exception as failure:  # a failed check, or a tool that gave nothing usable

@@ -3,23 +3,20 @@
 """What a screen reader finds of Trilet over the AT-SPI bus, in a private X display and D-Bus
 session: its main window, the cells, the Start Game action, a whole game played through the
 cells' actions, the result window, and the events a screen reader speaks. usage: ... TRILET"""
-import contextlib, os, shutil, subprocess, sys, time
+import contextlib
+import os
+import pathlib
+import subprocess
+import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "common"))
+from checks import CheckFailed, check, require, wait_for as wait  # noqa: E402
 
 
-def check(condition, message):
-    if not condition:
-        sys.exit("screen reader game: " + message)
-
-
-def wait_for(what, probe):
-    end = time.monotonic() + 30
-    while time.monotonic() < end:
-        with contextlib.suppress(Exception):  # the tree changes under the reader as it reads
-            if found := probe():
-                return found
-        GLib.MainContext.default().iteration(False)  # delivers the accessible events
-        time.sleep(0.05)
-    check(False, "waited 30 s for " + what)
+def wait_for(what, probe):  # the tree changes under the reader as it reads: errors are not yet
+    deliver = lambda: GLib.MainContext.default().iteration(False)  # the accessible events
+    return wait(what, probe, between=deliver, tolerate=Exception)
 
 
 def find(root, test):  # depth first
@@ -35,9 +32,11 @@ def act(node, name):  # the node's action of that name
 
 
 if os.environ.get("TRILET_PRIVATE_SESSION") != "1":
-    for tool, package in (("xvfb-run", "xvfb"), ("dbus-run-session", "dbus"), ("xdotool",
-                          "xdotool"), ("/usr/libexec/at-spi-bus-launcher", "at-spi2-core")):
-        check(shutil.which(tool), f"{tool} missing: install the Debian package {package}")
+    try:
+        require({"xvfb-run": "xvfb", "dbus-run-session": "dbus", "xdotool": "xdotool",
+                 "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"})
+    except CheckFailed as failure:
+        sys.exit(f"screen reader game: {failure}")
     os.environ["TRILET_PRIVATE_SESSION"] = "1"
     # The session bus starts the AT-SPI bus when asked; -noreset: the X server never resets.
     os.execvp("xvfb-run", ["xvfb-run", "-a", "-n", str(100 + os.getpid() % 800), "-s",
@@ -46,7 +45,8 @@ if os.environ.get("TRILET_PRIVATE_SESSION") != "1":
 with contextlib.suppress(ImportError):
     import pyatspi
     from gi.repository import GLib
-check("pyatspi" in globals(), "cannot import pyatspi: install the Debian package python3-pyatspi")
+if "pyatspi" not in globals():
+    sys.exit("screen reader game: cannot import pyatspi: install the Debian package python3-pyatspi")
 named, events = "object:property-change:accessible-name", []  # what a screen reader hears:
 renamed = []  # the roles and names of the objects whose name changed
 pyatspi.Registry.registerEventListener(lambda e: (events.append((  # type, detail, source's name, description
@@ -83,6 +83,8 @@ try:
     # A move is told once, by its notification: a cell's new letter raises no name change.
     cells_renamed = [name for role, name in renamed if role != "notification"]
     check(not [n for n in cells_renamed if n.startswith("Row ")], f"cells renamed: {cells_renamed}")
+except CheckFailed as failure:
+    sys.exit(f"screen reader game: {failure}")
 finally:
     program.terminate()
     program.wait(10)
