@@ -66,11 +66,12 @@ assets-check: setup-assets
 	cmake --build $(BUILD_ASSETS) --target assetgen -j $(JOBS)
 	./$(BUILD_ASSETS)/tools/assetgen/assetgen --check resources
 
+# C++, CMake, Python and shell (scripts/format says with what).
 format: setup-format
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	./scripts/format
 
 format-check: setup-format
-	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	./scripts/format --check
 
 clean:
 	rm -rf build
