@@ -6,6 +6,8 @@
 #include <QFileInfo>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/bmp_writer.h"
@@ -106,7 +108,10 @@ bool writeAssets(const QList<AssetFile> &files, const QString &dir, QString *err
         QFile out(path);
         bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                        out.write(file.bytes) == file.bytes.size() && out.flush();
-        QString why = out.errorString();
+        // A short write sets no error of QFile's own: the system's says why (a full disk).
+        QString why = out.error() != QFileDevice::NoError
+                          ? out.errorString()
+                          : QString::fromLocal8Bit(std::strerror(errno));
         out.close();
         if (written && out.error() != QFileDevice::NoError) {
             written = false;
