@@ -19,6 +19,7 @@ import types
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "common"))
+from board_keys import two_players_keys  # noqa: E402
 from checks import check, require, wait_for as wait  # noqa: E402
 
 # A tool of each Debian package the driver runs (scripts/setup installs them all).
@@ -214,10 +215,7 @@ def e2e_startup_two_players():
 
 
 def by_keys(first, last):  # the cursor to each cell from the one before, then its letter key
-    route = {1: ["Page_Up", "Home"], 81: ["Page_Up", "End", "Page_Down"]}  # from 41, from 80
-    letter = lambda n: "shift+space" if n == 2 else ("s", "S", "space")[n % 3]
-    keys(now.main, *sum((route.get(n, ["Down", "Home"] if n % 9 == 1 else ["Right"]) + [letter(n)]
-                         for n in range(first, last + 1)), []))
+    keys(now.main, *two_players_keys(first, last))
 
 
 def two_players(keyboard):
