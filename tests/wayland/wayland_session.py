@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Trilet in a Wayland session: weston with XWayland, shown by weston's X11 back end in a private
-Xvfb so that xdotool moves a real pointer in it. usage: wayland_session.py TRILET LAYOUT_JSON
-Exits with 77 (skipped) only where weston cannot start."""
+Xvfb so that xdotool moves a real pointer and types real keys in it, in a session bus of its own
+(where the accessibility bus shows what the program shows). usage: wayland_session.py TRILET
+LAYOUT_JSON. Exits with 77 (skipped) only where weston cannot start."""
 import json
 import os
 import pathlib
@@ -17,6 +18,16 @@ import time
 sys.dont_write_bytecode = True
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "common"))
 from checks import CheckFailed, check, require, wait_for  # noqa: E402
+
+if os.environ.get("TRILET_PRIVATE_BUS") != "1":  # the session bus starts the AT-SPI bus when asked
+    try:
+        require({"dbus-run-session": "dbus", "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"})
+    except CheckFailed as failure:
+        sys.exit(f"wayland session: {failure}")
+    os.environ["TRILET_PRIVATE_BUS"] = "1"
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+from accessible import find, first_player, main_window  # noqa: E402
+from board_keys import two_players_keys  # noqa: E402
 
 TITLE, SOCKET, OUTSIDE = "Trilet 1.0 - Kovlane 2003", "wayland-trilet", (1090, 890)
 
@@ -80,10 +91,30 @@ def main():
             time.sleep(0.1)
         xwayland = xwayland[1]
 
-        # No X server: the program falls back to Wayland and opens its main window there.
-        start([sys.argv[1]], "wayland.log", WAYLAND_DEBUG="1")
+        # No X server: the program falls back to Wayland. A whole game there from the keyboard
+        # (weston's X11 back end hands the keys typed into its output to the active window), seen
+        # as a screen reader sees it: the first placement, then the result window.
+        alone = start(
+            [sys.argv[1]], "wayland.log", WAYLAND_DEBUG="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"
+        )
         wait_for("the main window on Wayland", lambda: TITLE in read(f"{run}/wayland.log"))
-        print("Wayland: the main window opened")
+        board = wait_for("the main window", lambda: main_window(alone.pid), tolerate=Exception)
+        app, corner = board.parent, (1010, 750)  # typed keys go to the X window under the pointer
+        xdotool(screen, "mousemove", *OUTSIDE, "mousemove", *corner)
+        xdotool(screen, "key", "ctrl+n", *two_players_keys(1, 1))
+        named = lambda name: lambda: find(board, lambda n: n.name == name)
+        wait_for("an S in row 1, column 1", named("Row 1, column 1: S"), tolerate=Exception)
+        xdotool(screen, "key", *two_players_keys(2, 81))
+        outcome = first_player(board) + " is the winner"
+        wait_for(outcome, lambda: find(app, lambda n: n.name == outcome), tolerate=Exception)
+        check('set_title("Form3")' in read(f"{run}/wayland.log"), "no result window on Wayland")
+        xdotool(screen, "key", "Escape")
+        wait_for(
+            "the result window to close",
+            lambda: not find(app, lambda n: n.name == outcome),
+            tolerate=Exception,
+        )
+        print(f"Wayland: a whole game played by keys, its result shown ({outcome}) and closed")
 
         # With XWayland there, the program takes X11 and centres its options dialog.
         program = start([sys.argv[1]], DISPLAY=xwayland)
