@@ -200,8 +200,20 @@ def expect(since, numbers, what):
     return found
 
 
+def frame_offset():  # how far the main window's frame lies from the screen's centre, in pixels
+    numbers = lambda *argv: [int(n) for n in re.findall(r"-?\d+", run(*argv))]
+    left, right, top, bottom = numbers("xprop", "-id", now.main, "_NET_FRAME_EXTENTS")
+    client = run("xwininfo", "-id", now.main)
+    x, y, width, height = (int(re.search(r"%s:\s+(-?\d+)" % name, client)[1]) for name in (
+        "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+    screen = numbers("xdotool", "getdisplaygeometry")
+    return (abs(2 * (x - left) + left + width + right - screen[0]) // 2,
+            abs(2 * (y - top) + top + height + bottom - screen[1]) // 2)
+
+
 def e2e_startup_two_players():
     see(now.main, lambda shot: list(shot[:2]) == LAYOUT["main"][2:], "the main window's size")
+    wait_for(lambda: max(frame_offset()) <= 1, "the main window's frame centred on the screen")
     cells({n: "SO"[1 - n % 2] for n in range(1, 82)}, "the S/O checkerboard")
     click(now.main, [ABOUT])  # the About box belongs to no other window, and has no taskbar entry
     about = window("About Trilet")
