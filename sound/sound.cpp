@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "sound/canberra_backend.h"
 #include "sound/pulse_backend.h"
 #include "sound/sound_player.h"
 
@@ -14,7 +15,12 @@ namespace {
 // The player and the timer that lets its path go, made by the first sound.
 struct ProgramSound {
     QTimer releaseTimer;
-    SoundPlayer player{std::make_unique<PulseBackend>(),
+    SoundPlayer player{
+#ifdef TRILET_CANBERRA
+                       std::make_unique<CanberraBackend>(),
+#else
+                       std::make_unique<PulseBackend>(),
+#endif
                        [this](std::chrono::milliseconds delay) { releaseTimer.start(delay); }};
 
     ProgramSound() {
