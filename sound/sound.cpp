@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <memory>
 
-#include "sound/canberra_backend.h"
 #include "sound/pulse_backend.h"
 #include "sound/sound_player.h"
 
@@ -15,12 +14,7 @@ namespace {
 // The player and the timer that lets its path go, made by the first sound.
 struct ProgramSound {
     QTimer releaseTimer;
-    SoundPlayer player{
-#ifdef TRILET_CANBERRA
-                       std::make_unique<CanberraBackend>(),
-#else
-                       std::make_unique<PulseBackend>(),
-#endif
+    SoundPlayer player{std::make_unique<PulseBackend>(),
                        [this](std::chrono::milliseconds delay) { releaseTimer.start(delay); }};
 
     ProgramSound() {
@@ -31,14 +25,23 @@ struct ProgramSound {
 };
 
 std::unique_ptr<ProgramSound> programSound;
+bool gameRunning = false;
 bool shutDownDone = false;
 
 }  // namespace
 
 void Play_sound(int sound) {
     if (shutDownDone) return;
-    if (!programSound) programSound = std::make_unique<ProgramSound>();
+    if (!programSound) {
+        programSound = std::make_unique<ProgramSound>();
+        programSound->player.hold(gameRunning);
+    }
     programSound->player.play(sound);
+}
+
+void setGameRunning(bool running) {
+    gameRunning = running;
+    if (programSound) programSound->player.hold(running);
 }
 
 void shutDown() {
