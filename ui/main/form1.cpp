@@ -402,6 +402,7 @@ void Form1::eraseLines() {
 }
 
 void Form1::setClockTimer(bool enabled) {
+    sound::setGameRunning(enabled);  // the clock runs exactly while a game does
     if (enabled)
         m_Timer1->start();
     else
