@@ -1,12 +1,13 @@
 # SPDX-License-Identifier: MIT
 # Thin front over CMake. Every target installs what it needs first.
-.PHONY: all run test soak bench assets assets-check package format format-check setup clean
+.PHONY: all run test tsan soak bench assets assets-check package format format-check setup clean
 
 # One build folder per purpose, each configured with only what it needs.
 BUILD_DEBUG   := build/debug
 BUILD_RELEASE := build/release
 BUILD_BENCH   := build/bench
 BUILD_ASSETS  := build/assets
+BUILD_TSAN    := build/tsan
 CMAKE_GEN     := -G Ninja
 JOBS          ?= 2
 
@@ -30,6 +31,14 @@ test: setup
 	cmake -S . -B $(BUILD_DEBUG) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTRILET_SANITIZE=ON -DTRILET_WERROR=ON
 	cmake --build $(BUILD_DEBUG) -j $(JOBS)
 	ctest --test-dir $(BUILD_DEBUG) --output-on-failure
+
+# The sound library and its tests under ThreadSanitizer: the connection to the sound server
+# runs on a thread of its own.
+tsan: setup
+	cmake -S . -B $(BUILD_TSAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTRILET_WERROR=ON \
+	  -DCMAKE_CXX_FLAGS=-fsanitize=thread -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread
+	cmake --build $(BUILD_TSAN) --target tst_sound -j $(JOBS)
+	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir $(BUILD_TSAN) -R '^tst_sound$$' --output-on-failure
 
 # A long random soak of the real windows; it prints its seed, and TRILET_SOAK_SEED=N replays it.
 soak: test
