@@ -52,9 +52,9 @@ const LoadedApi &loadedApi() {
             return result;
         }
         static PulseApi api;
-#define TRILET_RESOLVE(name)                                                               \
-    api.name = reinterpret_cast<decltype(api.name)>(dlsym(library, #name));                \
-    if (!api.name && result.whyMissing.empty())                                            \
+#define TRILET_RESOLVE(name)                                                \
+    api.name = reinterpret_cast<decltype(api.name)>(dlsym(library, #name)); \
+    if (!api.name && result.whyMissing.empty())                             \
         result.whyMissing = "libpulse.so.0 lacks the function " #name;
         TRILET_PULSE_FUNCTIONS(TRILET_RESOLVE)
 #undef TRILET_RESOLVE
@@ -132,8 +132,8 @@ bool PulseBackend::open() {
     }
     pa->pa_context_set_state_callback(m_context, contextChanged, this);
     if (pa->pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        m_whySilent = std::string("no sound server: ") +
-                      pa->pa_strerror(pa->pa_context_errno(m_context));
+        m_whySilent =
+            std::string("no sound server: ") + pa->pa_strerror(pa->pa_context_errno(m_context));
         close();
         return false;
     }

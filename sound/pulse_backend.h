@@ -71,10 +71,10 @@ private:
     pa_threaded_mainloop *m_loop = nullptr;
     pa_context *m_context = nullptr;
     pa_proplist *m_playProperties = nullptr;  // the media role of every sound
-    bool m_ready = false;     // the connection was made
-    bool m_broken = false;    // the connection failed or the server went away
-    std::string m_whySilent;  // why the last open() or connection failed
-    int m_wanted = 0;         // the sound to start once its sample is on the server, 0 none
+    bool m_ready = false;                     // the connection was made
+    bool m_broken = false;                    // the connection failed or the server went away
+    std::string m_whySilent;                  // why the last open() or connection failed
+    int m_wanted = 0;  // the sound to start once its sample is on the server, 0 none
     std::array<Sample, 4> m_samples;
     std::uint32_t m_asked = 0;              // plays asked of the server
     std::uint32_t m_answered = 0;           // of them, answered

@@ -61,7 +61,8 @@ QString pactl(const QStringList &arguments) {
 // lines.
 QStringList playing(const std::string &sample) {
     QStringList found;
-    for (const QString &input : pactl({"list", "sink-inputs"}).split(QStringLiteral("Sink Input #")))
+    for (const QString &input :
+         pactl({"list", "sink-inputs"}).split(QStringLiteral("Sink Input #")))
         if (input.contains(QStringLiteral("media.name = \"%1\"").arg(sample.c_str())))
             found << input;
     return found;
@@ -92,8 +93,10 @@ private slots:
             << true << "hold, play 2, wait 100, unhold, play 3, wait 9000"
             << "0 open, 0 play 2, 100 stop, 100 play 3, 2367 stop, 2367 close";
         QTest::newRow("a game without sounds opens nothing")
-            << true << "hold, wait 5000, unhold, wait 9000" << "";
-        QTest::newRow("an unknown sound opens nothing") << true << "play 4, wait 9000" << "";
+            << true << "hold, wait 5000, unhold, wait 9000"
+            << "";
+        QTest::newRow("an unknown sound opens nothing") << true << "play 4, wait 9000"
+                                                        << "";
         QTest::newRow("no sound system: silent, asked again 2 s later")
             << false << "play 2, wait 1999, play 3, wait 1, play 3, wait 20000"
             << "0 open failed, 2000 open failed";
@@ -110,7 +113,8 @@ private slots:
         QFETCH(QString, events);
         // Without a sound system the reason is told once, however often it is found again.
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
-        if (!deviceExists) QTest::ignoreMessage(QtWarningMsg, "Trilet plays no sound: no server here");
+        if (!deviceExists)
+            QTest::ignoreMessage(QtWarningMsg, "Trilet plays no sound: no server here");
         auto owned = std::make_unique<RecordingBackend>(deviceExists);
         RecordingBackend *backend = owned.get();
         qint64 &now = backend->m_now, due = -1;  // due: when the player asked to be called back
@@ -173,9 +177,9 @@ private slots:
         QVERIFY(second.start(1, one.constData(), std::size_t(one.size())));
         QTRY_COMPARE_WITH_TIMEOUT(playing(first.sampleName(1)).size(), 1, 10000);
         const QString input = playing(first.sampleName(1)).value(0);
-        for (const char *property : {"application.name = \"Trilet\"",
-                                     "application.id = \"com.kovlane.trilet\"",
-                                     "application.icon_name = \"trilet\"", "media.role = \"game\""})
+        for (const char *property :
+             {"application.name = \"Trilet\"", "application.id = \"com.kovlane.trilet\"",
+              "application.icon_name = \"trilet\"", "media.role = \"game\""})
             QVERIFY2(input.contains(property), qPrintable(input));
 
         first.stop();  // the player's cut before the next sound
