@@ -48,7 +48,7 @@ const LoadedApi &loadedApi() {
         LoadedApi result;
         void *library = dlopen("libpulse.so.0", RTLD_NOW | RTLD_LOCAL);
         if (!library) {
-            result.whyMissing = std::string("libpulse cannot be loaded: ") + dlerror();
+            result.whyMissing = std::string("libpulse cannot be loaded (") + dlerror() + ")";
             return result;
         }
         static PulseApi api;
@@ -109,7 +109,7 @@ bool PulseBackend::open() {
         m_whySilent = loadedApi().whyMissing;
         return false;
     }
-    m_whySilent = "libpulse cannot set up a connection";
+    m_whySilent = "libpulse could not set up a connection";
     if (!(m_loop = pa->pa_threaded_mainloop_new())) return false;
     pa_proplist *properties = pa->pa_proplist_new();
     pa->pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, kApplicationName);
@@ -132,8 +132,8 @@ bool PulseBackend::open() {
     }
     pa->pa_context_set_state_callback(m_context, contextChanged, this);
     if (pa->pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-        m_whySilent =
-            std::string("no sound server: ") + pa->pa_strerror(pa->pa_context_errno(m_context));
+        m_whySilent = std::string("no sound server answers (") +
+                      pa->pa_strerror(pa->pa_context_errno(m_context)) + ")";
         close();
         return false;
     }
@@ -254,8 +254,8 @@ void PulseBackend::contextChanged(pa_context *context, void *self) {
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
-            backend->fail(std::string("the sound server refused the connection: ") +
-                          pa->pa_strerror(pa->pa_context_errno(context)));
+            backend->fail(std::string("the sound server refused the connection (") +
+                          pa->pa_strerror(pa->pa_context_errno(context)) + ")");
             // close() may be waiting for an answer that will not come now.
             serverCaughtUp(context, self);
             break;

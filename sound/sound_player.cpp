@@ -26,7 +26,7 @@ void SoundPlayer::tellWhySilent() {
     const std::string why = m_backend->whySilent();
     if (m_toldWhySilent || why.empty()) return;
     m_toldWhySilent = true;
-    qCWarning(lcSound).noquote() << "Trilet plays no sound:" << QString::fromStdString(why);
+    qCWarning(lcSound).noquote() << "no sound:" << QString::fromStdString(why);
 }
 
 bool SoundPlayer::openPath() {

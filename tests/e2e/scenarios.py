@@ -284,7 +284,7 @@ def e2e_without_sound_server():
     quit_program()
     check(not os.path.exists(PULSE + "/native"), "a sound server was started for the program")
     said = output().splitlines()  # why it is silent, once, however often it tried
-    check(len(said) == 1 and said[0].startswith("Trilet plays no sound: no sound server"),
+    check(len(said) == 1 and said[0].startswith("trilet.sound: no sound: no sound server"),
           "the program said %r" % said)
 
 
