@@ -99,8 +99,12 @@ def start(sound_server):
 
 
 def start_sound_server():
+    """A PulseAudio whose only output is the null sink 'cap', without rewinds: a server that
+    rewinds mixes a new sound into output it had already mixed ahead, which the speakers then
+    play whole but a recording of the sink has already taken, missing the sound's first
+    milliseconds. Without rewinds the sound follows what was mixed ahead, and is recorded whole."""
     now.server = spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
-                        "module-null-sink sink_name=cap", "-L",
+                        "module-null-sink sink_name=cap norewinds=1", "-L",
                         "module-native-protocol-unix auth-anonymous=1 socket=%s/native" % PULSE])
     wait_for(lambda: "Default Sink: cap" in run("pactl", "info"), "PulseAudio")
 
@@ -310,7 +314,7 @@ def e2e_sound_server_restart():
     now.server.wait(timeout=30)
     start_sound_server()
     record()  # the old recording ended with its server
-    place(3, 1, "S")
+    place(5, 1, "S")
     expect(0, [2], "the first placement after the server's restart")
     quit_program()
     samples = run("pactl", "list", "samples", "short")
