@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # Thin front over CMake. Every target first installs what its own purpose needs (scripts/setup).
-.PHONY: all run test soak bench assets assets-check package format format-check setup clean
+.PHONY: all run test tsan soak bench assets assets-check package format format-check setup clean
 .PHONY: setup-run setup-test setup-bench setup-package setup-assets setup-format
 
 # One build folder per purpose, each configured with only what it needs.
@@ -8,6 +8,7 @@ BUILD_DEBUG   := build/debug
 BUILD_RELEASE := build/release
 BUILD_BENCH   := build/bench
 BUILD_ASSETS  := build/assets
+BUILD_TSAN    := build/tsan
 CMAKE_GEN     := -G Ninja
 JOBS          ?= 2
 
@@ -35,6 +36,16 @@ test: setup-test
 	cmake -S . -B $(BUILD_DEBUG) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTRILET_SANITIZE=ON -DTRILET_WERROR=ON
 	cmake --build $(BUILD_DEBUG) -j $(JOBS)
 	ctest --test-dir $(BUILD_DEBUG) --output-on-failure
+
+# The sound library and its tests under ThreadSanitizer: the connection to the sound server
+# runs on a thread of its own.
+tsan: setup-test
+	cmake -S . -B $(BUILD_TSAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTRILET_WERROR=ON \
+	  -DCMAKE_CXX_FLAGS=-fsanitize=thread -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread
+	cmake --build $(BUILD_TSAN) --target tst_sound -j $(JOBS)
+	# The test starts its own sound server: a forked child that only runs exec.
+	TSAN_OPTIONS=halt_on_error=1:die_after_fork=0 \
+	  ctest --test-dir $(BUILD_TSAN) -R '^tst_sound$$' --output-on-failure
 
 # A long random soak of the real windows; it prints its seed, and TRILET_SOAK_SEED=N replays it.
 soak: test

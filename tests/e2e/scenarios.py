@@ -35,7 +35,8 @@ NAMES = [at("namalbl%d" % slot, 0, 0) + [86, 15] for slot in (1, 2)]  # the name
 MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (at("mode1_2", 38, 8), at("Check2"), at(
     "Text2"), at("Text1_1"), at("Option1_2"), at("Command1"))
 PULSE, RECORDING, LOG = DIR + "/pulse", DIR + "/sound.raw", DIR + "/log"
-now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None, keyboard=False)
+now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None, keyboard=False,
+                            server=None)
 RING = b"\xff\x8c\x00"  # the keyboard cursor's ring, shown only while now.keyboard
 
 
@@ -106,15 +107,23 @@ def start(sound_server):
     run("xdotool", "key", "shift")  # the first fake key reloads the keymap: not under openbox
     spawn(["openbox", "--sm-disable", "--startup", "touch %s/openbox-ready" % DIR])
     wait_for(lambda: os.path.exists(DIR + "/openbox-ready"), "openbox to finish starting")
+    os.environ["PULSE_SERVER"] = "unix:%s/native" % PULSE
     if sound_server:
-        os.environ["PULSE_SERVER"] = "unix:%s/native" % PULSE
-        spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
-               "module-null-sink sink_name=cap", "-L",
-               "module-native-protocol-unix auth-anonymous=1 socket=%s/native" % PULSE])
-        wait_for(lambda: "Default Sink: cap" in run("pactl", "info"), "PulseAudio")
+        start_sound_server()
     now.program = spawn([ARGS["--trilet"]], open(LOG, "wb"), env=dict(  # as a person starts it
         os.environ, LSAN_OPTIONS="suppressions=" + ARGS["--lsan"]))
     now.main = window("Trilet 1.0 - Kovlane 2003")
+
+
+def start_sound_server():
+    """A PulseAudio whose only output is the null sink 'cap', without rewinds: a server that
+    rewinds mixes a new sound into output it had already mixed ahead, which the speakers then
+    play whole but a recording of the sink has already taken, missing the sound's first
+    milliseconds. Without rewinds the sound follows what was mixed ahead, and is recorded whole."""
+    now.server = spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
+                        "module-null-sink sink_name=cap norewinds=1", "-L",
+                        "module-native-protocol-unix auth-anonymous=1 socket=%s/native" % PULSE])
+    wait_for(lambda: "Default Sink: cap" in run("pactl", "info"), "PulseAudio")
 
 
 def quit_program():
@@ -293,6 +302,38 @@ def e2e_without_sound_server():
         place(*move)
     quit_program()
     check(not os.path.exists(PULSE + "/native"), "a sound server was started for the program")
+    said = output().splitlines()  # why it is silent, once, however often it tried
+    check(len(said) == 1 and said[0].startswith("trilet.sound: no sound: no sound server"),
+          "the program said %r" % said)
+
+
+# The program's connection to the sound server: its client index, or None.
+client = lambda: (re.findall(r"Client #(\d+)(?:(?!Client #).)*com\.kovlane\.trilet",
+                             run("pactl", "list", "clients"), re.S) or [None])[0]
+
+
+def e2e_sound_server_restart():
+    """A game paced by a person keeps one connection; the server restarted mid-game, the next
+    placement is heard; once the program has ended the server holds none of its samples."""
+    record()
+    since = mark()
+    new_game()
+    place(1, 1, "S")
+    first = expect(since, [2], "the first placement")[0]
+    connection = client()
+    wait_for(lambda: mark() > first[1] + 1.5, "a person's pause")
+    place(2, 3, "O")
+    expect(first[1], [2], "the second placement")
+    check(client() == connection, "a new connection for a placement in the same game")
+    os.killpg(now.server.pid, signal.SIGTERM)
+    now.server.wait(timeout=30)
+    start_sound_server()
+    record()  # the old recording ended with its server
+    place(5, 1, "S")
+    expect(0, [2], "the first placement after the server's restart")
+    quit_program()
+    samples = run("pactl", "list", "samples", "short")
+    check("trilet" not in samples, "samples left on the server: %r" % samples)
 
 
 def e2e_keyboard_games():
