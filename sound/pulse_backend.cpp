@@ -3,8 +3,9 @@
 
 #include <dlfcn.h>
 #include <pulse/pulseaudio.h>
+#include <unistd.h>
 
-#include <string>
+#include <random>
 
 #include "sound/wave.h"
 
@@ -20,12 +21,14 @@ namespace {
     X(pa_threaded_mainloop_new) X(pa_threaded_mainloop_free) X(pa_threaded_mainloop_start) \
     X(pa_threaded_mainloop_stop) X(pa_threaded_mainloop_lock) X(pa_threaded_mainloop_unlock) \
     X(pa_threaded_mainloop_wait) X(pa_threaded_mainloop_signal) X(pa_threaded_mainloop_get_api) \
-    X(pa_context_new) X(pa_context_set_state_callback) X(pa_context_connect) \
+    X(pa_proplist_new) X(pa_proplist_free) X(pa_proplist_sets) X(pa_context_new_with_proplist) \
+    X(pa_context_set_state_callback) X(pa_context_connect) X(pa_context_errno) X(pa_strerror) \
     X(pa_context_disconnect) X(pa_context_unref) X(pa_context_get_state) X(pa_context_drain) \
     X(pa_context_rttime_new) X(pa_rtclock_now) X(pa_stream_new) X(pa_stream_set_state_callback) \
     X(pa_stream_connect_upload) X(pa_stream_write) X(pa_stream_finish_upload) \
     X(pa_stream_get_state) X(pa_stream_disconnect) X(pa_stream_unref) \
-    X(pa_context_play_sample_with_proplist) X(pa_context_kill_sink_input) X(pa_operation_unref)
+    X(pa_context_play_sample_with_proplist) X(pa_context_kill_sink_input) \
+    X(pa_context_remove_sample) X(pa_operation_unref)
 // clang-format on
 
 struct PulseApi {
@@ -34,63 +37,111 @@ struct PulseApi {
 #undef TRILET_DECLARE
 };
 
-// Null when libpulse or any of its functions is missing; the library stays loaded for good.
-const PulseApi *pulseApi() {
-    static const PulseApi *const api = []() -> const PulseApi * {
+struct LoadedApi {
+    const PulseApi *api = nullptr;  // null when libpulse or one of its functions is missing
+    std::string whyMissing;
+};
+
+// Loaded once; the library stays loaded for good.
+const LoadedApi &loadedApi() {
+    static const LoadedApi loaded = [] {
+        LoadedApi result;
         void *library = dlopen("libpulse.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (!library) return nullptr;
-        static PulseApi loaded;
-        bool complete = true;
-#define TRILET_RESOLVE(name)                                                      \
-    loaded.name = reinterpret_cast<decltype(loaded.name)>(dlsym(library, #name)); \
-    complete = complete && loaded.name;
+        if (!library) {
+            result.whyMissing = std::string("libpulse cannot be loaded (") + dlerror() + ")";
+            return result;
+        }
+        static PulseApi api;
+#define TRILET_RESOLVE(name)                                                \
+    api.name = reinterpret_cast<decltype(api.name)>(dlsym(library, #name)); \
+    if (!api.name && result.whyMissing.empty())                             \
+        result.whyMissing = "libpulse.so.0 lacks the function " #name;
         TRILET_PULSE_FUNCTIONS(TRILET_RESOLVE)
 #undef TRILET_RESOLVE
-        return complete ? &loaded : nullptr;
+        if (result.whyMissing.empty()) result.api = &api;
+        return result;
     }();
-    return api;
+    return loaded;
 }
 
-// The server-wide name of sound n's sample.
-std::string sampleName(int sound) {
-    return "trilet-sound-" + std::to_string(sound);
+const PulseApi *pulseApi() {
+    return loadedApi().api;
 }
 
-// Each sample is uploaded with this much silence before the sound. A PulseAudio server may
-// already have mixed the next few milliseconds of output when a sound is started; it mixes the
-// new sound into them again (a rewind), but whatever had already taken them, such as a
-// recording of the output, keeps the old ones and so misses the sound's first milliseconds.
-// The silence is what falls there instead (with a 10 ms recording latency up to 10 ms did).
-constexpr std::size_t kLeadInMs = 20;
-
-// How long close() waits at most for the server to take the cut of a sound still playing.
-constexpr pa_usec_t kCloseWaitUs = 200'000;
+// What the program tells the server of itself; the icon is the one its menu entry names.
+constexpr const char *kApplicationName = "Trilet";
+constexpr const char *kApplicationId = "com.kovlane.trilet";
+constexpr const char *kIconName = "trilet";
+// The role of a game's own sound effects: the desktop's mixer shows and sets them with the
+// game's other output, not with the notification sounds of the "event" role.
+constexpr const char *kMediaRole = "game";
 
 }  // namespace
+
+PulseBackend::PulseBackend() {
+    // The process id keeps copies on one machine apart, the random part copies on machines
+    // that share a server.
+    std::random_device random;
+    m_namePrefix = "trilet-" + std::to_string(getpid()) + "-" + std::to_string(random()) + "-";
+}
 
 PulseBackend::~PulseBackend() {
     close();
 }
 
+std::string PulseBackend::sampleName(int sound) const {
+    return m_namePrefix + std::to_string(sound);
+}
+
+std::string PulseBackend::whySilent() const {
+    if (!m_loop) return m_whySilent;
+    const PulseApi *pa = pulseApi();
+    pa->pa_threaded_mainloop_lock(m_loop);
+    std::string why = m_whySilent;
+    pa->pa_threaded_mainloop_unlock(m_loop);
+    return why;
+}
+
 bool PulseBackend::open() {
     if (m_loop) return true;
     const PulseApi *pa = pulseApi();
-    if (!pa || !(m_loop = pa->pa_threaded_mainloop_new())) return false;
-    m_context = pa->pa_context_new(pa->pa_threaded_mainloop_get_api(m_loop), "Trilet");
-    m_broken = false;
+    if (!pa) {
+        m_whySilent = loadedApi().whyMissing;
+        return false;
+    }
+    m_whySilent = "libpulse could not set up a connection";
+    if (!(m_loop = pa->pa_threaded_mainloop_new())) return false;
+    pa_proplist *properties = pa->pa_proplist_new();
+    pa->pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, kApplicationName);
+    pa->pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, kApplicationId);
+    pa->pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, kIconName);
+    m_context = pa->pa_context_new_with_proplist(pa->pa_threaded_mainloop_get_api(m_loop),
+                                                 kApplicationName, properties);
+    pa->pa_proplist_free(properties);
+    m_playProperties = pa->pa_proplist_new();
+    pa->pa_proplist_sets(m_playProperties, PA_PROP_MEDIA_ROLE, kMediaRole);
+    m_ready = m_broken = false;
     m_wanted = 0;
     m_asked = m_answered = m_cutUpTo = 0;
     m_playing = PA_INVALID_INDEX;
-    m_cutSent = false;
     // Connecting to a missing server fails here and now; a server that is there answers on
     // the connection's thread. The program never starts a sound server of its own.
-    if (m_context) pa->pa_context_set_state_callback(m_context, contextChanged, this);
-    if (!m_context ||
-        pa->pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 ||
-        pa->pa_threaded_mainloop_start(m_loop) < 0) {
+    if (!m_context) {
         close();
         return false;
     }
+    pa->pa_context_set_state_callback(m_context, contextChanged, this);
+    if (pa->pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
+        m_whySilent = std::string("no sound server answers (") +
+                      pa->pa_strerror(pa->pa_context_errno(m_context)) + ")";
+        close();
+        return false;
+    }
+    if (pa->pa_threaded_mainloop_start(m_loop) < 0) {
+        close();
+        return false;
+    }
+    m_whySilent.clear();
     return true;
 }
 
@@ -104,21 +155,13 @@ bool PulseBackend::start(int sound, const char *data, std::size_t size) {
         Sample &sample = m_samples[sound];
         // The upload can only begin once connected: keep a copy of the samples until then.
         if (!sample.onServer && !sample.upload) {
-            // Silence first: see kLeadInMs.
-            const std::size_t frame =
-                std::size_t(wave->channels) * std::size_t(wave->bitsPerSample / 8);
-            const std::size_t leadIn = std::size_t(wave->sampleRate) * kLeadInMs / 1000 * frame;
-            sample.bytes.assign(leadIn, wave->bitsPerSample == 8 ? char(0x80) : char(0));
-            sample.bytes.insert(sample.bytes.end(), wave->samples,
-                                wave->samples + wave->sampleBytes);
+            sample.bytes.assign(wave->samples, wave->samples + wave->sampleBytes);
             sample.bitsPerSample = wave->bitsPerSample;
             sample.sampleRate = wave->sampleRate;
             sample.channels = wave->channels;
         }
         m_wanted = sound;
-        m_audibleUntil =
-            std::chrono::steady_clock::now() + wave->length() + std::chrono::seconds(1);
-        if (pa->pa_context_get_state(m_context) == PA_CONTEXT_READY) playWanted();
+        if (m_ready) playWanted();
     }
     pa->pa_threaded_mainloop_unlock(m_loop);
     return !broken;
@@ -140,18 +183,23 @@ void PulseBackend::close() {
     if (m_context) {
         m_wanted = 0;
         cutPlaying();
-        // A cut still on its way is lost with the connection, and a sound that has not ended
-        // would play on: give the server a moment to take it.
-        const bool audible = std::chrono::steady_clock::now() < m_audibleUntil;
-        if (audible && m_cutSent && !m_broken) waitForServer();
-        for (Sample &sample : m_samples) {
+        for (int sound = 1; sound <= 3; ++sound) {
+            Sample &sample = m_samples[sound];
             if (sample.upload) {
                 pa->pa_stream_set_state_callback(sample.upload, nullptr, nullptr);
                 pa->pa_stream_disconnect(sample.upload);
                 pa->pa_stream_unref(sample.upload);
             }
+            if (sample.onServer && m_ready && !m_broken) {
+                if (pa_operation *remove = pa->pa_context_remove_sample(
+                        m_context, sampleName(sound).c_str(), nullptr, nullptr))
+                    pa->pa_operation_unref(remove);
+            }
             sample = Sample();
         }
+        // The cuts and removals are lost with the connection unless the server has taken
+        // them: give it a moment.
+        if (m_ready && !m_broken) waitForServer();
         pa->pa_context_set_state_callback(m_context, nullptr, nullptr);
         pa->pa_context_disconnect(m_context);
         pa->pa_context_unref(m_context);
@@ -161,39 +209,55 @@ void PulseBackend::close() {
     pa->pa_threaded_mainloop_stop(m_loop);
     pa->pa_threaded_mainloop_free(m_loop);
     m_loop = nullptr;
+    if (m_playProperties) pa->pa_proplist_free(m_playProperties);
+    m_playProperties = nullptr;
 }
 
 // With the lock held: returns once the server has answered everything sent, or after
-// kCloseWaitUs.
+// kCloseWait; at once when that bound cannot be set.
 void PulseBackend::waitForServer() {
     const PulseApi *pa = pulseApi();
-    pa_operation *drain = pa->pa_context_drain(m_context, serverCaughtUp, this);
-    if (!drain) return;  // nothing on its way
-    pa->pa_operation_unref(drain);
     const auto timedOut = [](pa_mainloop_api *, pa_time_event *, const struct timeval *,
                              void *self) { serverCaughtUp(nullptr, self); };
+    const pa_usec_t bound = std::chrono::microseconds(kCloseWait).count();
     pa_time_event *timeout =
-        pa->pa_context_rttime_new(m_context, pa->pa_rtclock_now() + kCloseWaitUs, timedOut, this);
-    m_closing = true;
-    while (m_closing) pa->pa_threaded_mainloop_wait(m_loop);
-    if (timeout) pa->pa_threaded_mainloop_get_api(m_loop)->time_free(timeout);
+        pa->pa_context_rttime_new(m_context, pa->pa_rtclock_now() + bound, timedOut, this);
+    if (!timeout) return;
+    if (pa_operation *drain = pa->pa_context_drain(m_context, serverCaughtUp, this)) {
+        pa->pa_operation_unref(drain);
+        m_waiting = true;
+        while (m_waiting) pa->pa_threaded_mainloop_wait(m_loop);
+    }
+    pa->pa_threaded_mainloop_get_api(m_loop)->time_free(timeout);
 }
 
 void PulseBackend::serverCaughtUp(pa_context *, void *self) {
     auto *backend = static_cast<PulseBackend *>(self);
-    backend->m_closing = false;
+    backend->m_waiting = false;
     pulseApi()->pa_threaded_mainloop_signal(backend->m_loop, 0);
+}
+
+void PulseBackend::fail(const std::string &why) {
+    m_broken = true;
+    // A connection that was never made leaves the program silent; one that was made and
+    // then lost (the server restarted) is made anew by the next sound.
+    if (!m_ready) m_whySilent = why;
 }
 
 void PulseBackend::contextChanged(pa_context *context, void *self) {
     auto *backend = static_cast<PulseBackend *>(self);
-    switch (pulseApi()->pa_context_get_state(context)) {
+    const PulseApi *pa = pulseApi();
+    switch (pa->pa_context_get_state(context)) {
         case PA_CONTEXT_READY:
+            backend->m_ready = true;
             backend->playWanted();
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
-            backend->m_broken = true;
+            backend->fail(std::string("the sound server refused the connection (") +
+                          pa->pa_strerror(pa->pa_context_errno(context)) + ")");
+            // close() may be waiting for an answer that will not come now.
+            serverCaughtUp(context, self);
             break;
         default:
             break;
@@ -252,7 +316,8 @@ void PulseBackend::playWanted() {
     }
     m_wanted = 0;
     if (pa_operation *play = pa->pa_context_play_sample_with_proplist(
-            m_context, name.c_str(), nullptr, PA_VOLUME_NORM, nullptr, playStarted, this)) {
+            m_context, name.c_str(), nullptr, PA_VOLUME_NORM, m_playProperties, playStarted,
+            this)) {
         ++m_asked;
         pa->pa_operation_unref(play);
     }
@@ -273,13 +338,10 @@ void PulseBackend::playStarted(pa_context *context, std::uint32_t index, void *s
 // Cuts the sound playing, and every play asked but not yet answered once it answers.
 void PulseBackend::cutPlaying() {
     m_cutUpTo = m_asked;
-    if (m_answered < m_asked) m_cutSent = true;
     if (m_playing == PA_INVALID_INDEX) return;
     if (pa_operation *kill =
-            pulseApi()->pa_context_kill_sink_input(m_context, m_playing, nullptr, nullptr)) {
+            pulseApi()->pa_context_kill_sink_input(m_context, m_playing, nullptr, nullptr))
         pulseApi()->pa_operation_unref(kill);
-        m_cutSent = true;
-    }
     m_playing = PA_INVALID_INDEX;
 }
 

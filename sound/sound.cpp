@@ -25,14 +25,23 @@ struct ProgramSound {
 };
 
 std::unique_ptr<ProgramSound> programSound;
+bool gameRunning = false;
 bool shutDownDone = false;
 
 }  // namespace
 
 void Play_sound(int sound) {
     if (shutDownDone) return;
-    if (!programSound) programSound = std::make_unique<ProgramSound>();
+    if (!programSound) {
+        programSound = std::make_unique<ProgramSound>();
+        programSound->player.hold(gameRunning);
+    }
     programSound->player.play(sound);
+}
+
+void setGameRunning(bool running) {
+    gameRunning = running;
+    if (programSound) programSound->player.hold(running);
 }
 
 void shutDown() {

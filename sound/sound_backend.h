@@ -2,12 +2,14 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace sound {
 
 // The sound path the sound player drives: opened when a sound is wanted, one sound at a
 // time, closed again when the program has been quiet for a while. Every call returns at
-// once; whatever waits on the sound system happens beside the user-interface thread.
+// once, or after a bounded wait; whatever waits on the sound system happens beside the
+// user-interface thread.
 class SoundBackend {
 public:
     virtual ~SoundBackend() = default;
@@ -23,6 +25,9 @@ public:
     virtual void stop() = 0;
     // Stops any sound and closes the path: nothing of it runs any more.
     virtual void close() = 0;
+    // Why no sound can be made, in a few words, after open() failed or start() found the
+    // path broken before it ever worked; empty otherwise.
+    virtual std::string whySilent() const = 0;
 };
 
 }  // namespace sound

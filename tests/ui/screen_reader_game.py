@@ -3,50 +3,35 @@
 """What a screen reader finds of Trilet over the AT-SPI bus, in a private X display and D-Bus
 session: its main window, the cells, the Start Game action, a whole game played through the
 cells' actions, the result window, and the events a screen reader speaks. usage: ... TRILET"""
-import contextlib, os, shutil, subprocess, sys, time
+import os
+import pathlib
+import subprocess
+import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "common"))
+from checks import CheckFailed, check, require, wait_for as wait  # noqa: E402
 
 
-def check(condition, message):
-    if not condition:
-        sys.exit("screen reader game: " + message)
-
-
-def wait_for(what, probe):
-    end = time.monotonic() + 30
-    while time.monotonic() < end:
-        with contextlib.suppress(Exception):  # the tree changes under the reader as it reads
-            if found := probe():
-                return found
-        GLib.MainContext.default().iteration(False)  # delivers the accessible events
-        time.sleep(0.05)
-    check(False, "waited 30 s for " + what)
-
-
-def find(root, test):  # depth first
-    for child in filter(None, map(root.getChildAtIndex, range(root.childCount))):
-        child.clearCache()
-        if test(child) or (child := find(child, test)):
-            return child
-
-
-def act(node, name):  # the node's action of that name
-    actions = node.queryAction()
-    actions.doAction([actions.getName(i) for i in range(actions.nActions)].index(name))
+def wait_for(what, probe):  # the tree changes under the reader as it reads: errors are not yet
+    deliver = lambda: GLib.MainContext.default().iteration(False)  # the accessible events
+    return wait(what, probe, between=deliver, tolerate=Exception)
 
 
 if os.environ.get("TRILET_PRIVATE_SESSION") != "1":
-    for tool, package in (("xvfb-run", "xvfb"), ("dbus-run-session", "dbus"), ("xdotool",
-                          "xdotool"), ("/usr/libexec/at-spi-bus-launcher", "at-spi2-core")):
-        check(shutil.which(tool), f"{tool} missing: install the Debian package {package}")
+    try:
+        require({"xvfb-run": "xvfb", "dbus-run-session": "dbus", "xdotool": "xdotool",
+                 "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"})
+    except CheckFailed as failure:
+        sys.exit(f"screen reader game: {failure}")
     os.environ["TRILET_PRIVATE_SESSION"] = "1"
     # The session bus starts the AT-SPI bus when asked; -noreset: the X server never resets.
     os.execvp("xvfb-run", ["xvfb-run", "-a", "-n", str(100 + os.getpid() % 800), "-s",
                            "-screen 0 1280x1024x24 -noreset", "dbus-run-session", "--",
                            "/usr/bin/python3", *sys.argv])
-with contextlib.suppress(ImportError):
-    import pyatspi
-    from gi.repository import GLib
-check("pyatspi" in globals(), "cannot import pyatspi: install the Debian package python3-pyatspi")
+from accessible import act, find, first_player, main_window, pyatspi  # noqa: E402
+from gi.repository import GLib  # noqa: E402
+
 named, events = "object:property-change:accessible-name", []  # what a screen reader hears:
 renamed = []  # the roles and names of the objects whose name changed
 pyatspi.Registry.registerEventListener(lambda e: (events.append((  # type, detail, source's name, description
@@ -56,8 +41,7 @@ pyatspi.Registry.registerEventListener(lambda e: (events.append((  # type, detai
 program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb",
                                                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 try:
-    is_main = lambda n: n.name == "Trilet 1.0 - Kovlane 2003" and n.get_process_id() == program.pid
-    main = wait_for("the main window", lambda: find(pyatspi.Registry.getDesktop(0), is_main))
+    main = wait_for("the main window", lambda: main_window(program.pid))
     cells, empty = {}, [f"Row {r}, column {c}: empty" for r in range(1, 10) for c in range(1, 10)]
     find(main, lambda n: n.name.startswith("Row ") and cells.update({n.name: n}))  # all of them
     check(sorted(cells) == sorted(empty), f"cells read {list(cells)}")
@@ -71,18 +55,20 @@ try:
         act(cell := cells[name], "Place " + letter)
         placed = name.replace("empty", letter)
         wait_for(placed, lambda: cell.clearCache() or cell.name == placed)
-    first = find(main, lambda n: n.description == "Name of the first player").name  # "Name:"
-    outcome, app = first.rstrip(":") + " is the winner", main.parent
+    first = first_player(main)
+    outcome, app = first + " is the winner", main.parent
     act(wait_for(outcome, lambda: find(app, lambda n: n.name == outcome)), "Close")
     wait_for("the result window to close", lambda: not find(app, lambda n: n.name == outcome))
     said = "object:state-changed:showing", 1  # a move as a screen reader says it
     for event in ((*said, "Row 1, column 1: S. Turn: Player 2",
                   ""), (*said, "Row 1, column 3: S. S-O-S from row 1, column 3 to row 1, column 1."
-                        f" {first} 1", ""), ("object:state-changed:focused", 1, "Row 6, column 5: empty", "")):
+                        f" {first}: 1", ""), ("object:state-changed:focused", 1, "Row 6, column 5: empty", "")):
         wait_for(f"the event {event}", lambda: event in events)
     # A move is told once, by its notification: a cell's new letter raises no name change.
     cells_renamed = [name for role, name in renamed if role != "notification"]
     check(not [n for n in cells_renamed if n.startswith("Row ")], f"cells renamed: {cells_renamed}")
+except CheckFailed as failure:
+    sys.exit(f"screen reader game: {failure}")
 finally:
     program.terminate()
     program.wait(10)

@@ -27,6 +27,23 @@ inline QImage picture(const QString &name) {
     return rgb(QImage(QStringLiteral(":/pictures/") + name));
 }
 
+// Whether two renderings look the same: the same size, every channel within two levels (other
+// libraries and processors round some pixels differently).
+inline bool alike(const QImage &a, const QImage &b) {
+    if (a.size() != b.size()) return false;
+    const QImage x = rgb(a), y = rgb(b);
+    for (int row = 0; row < x.height(); ++row) {
+        const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
+        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
+        for (int column = 0; column < x.width(); ++column)
+            if (qAbs(qRed(p[column]) - qRed(q[column])) > 2 ||
+                qAbs(qGreen(p[column]) - qGreen(q[column])) > 2 ||
+                qAbs(qBlue(p[column]) - qBlue(q[column])) > 2)
+                return false;
+    }
+    return true;
+}
+
 inline QList<QWidget *> visibleWindows(const char *objectName) {
     QList<QWidget *> found;
     for (QWidget *w : QApplication::topLevelWidgets())

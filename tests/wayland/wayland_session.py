@@ -1,19 +1,35 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Trilet in a Wayland session: weston with XWayland, shown by weston's X11 back end in a private
-Xvfb so that xdotool moves a real pointer in it. usage: wayland_session.py TRILET LAYOUT_JSON
-Exits with 77 (skipped) only where weston cannot start."""
-import json, os, re, shutil, signal, subprocess, sys, tempfile, time
+Xvfb so that xdotool moves a real pointer and types real keys in it, in a session bus of its own
+(where the accessibility bus shows what the program shows). usage: wayland_session.py TRILET
+LAYOUT_JSON. Exits with 77 (skipped) only where weston cannot start."""
+import json
+import os
+import pathlib
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "common"))
+from checks import CheckFailed, check, require, wait_for  # noqa: E402
+
+if os.environ.get("TRILET_PRIVATE_BUS") != "1":  # the session bus starts the AT-SPI bus when asked
+    try:
+        require({"dbus-run-session": "dbus", "/usr/libexec/at-spi-bus-launcher": "at-spi2-core"})
+    except CheckFailed as failure:
+        sys.exit(f"wayland session: {failure}")
+    os.environ["TRILET_PRIVATE_BUS"] = "1"
+    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+from accessible import find, first_player, main_window  # noqa: E402
+from board_keys import two_players_keys  # noqa: E402
 
 TITLE, SOCKET, OUTSIDE = "Trilet 1.0 - Kovlane 2003", "wayland-trilet", (1090, 890)
-
-
-def wait_for(what, probe):
-    for _ in range(300):  # 30 s
-        if found := probe():
-            return found
-        time.sleep(0.1)
-    sys.exit(f"wayland session: timed out waiting for {what}")
 
 
 def read(path):
@@ -25,7 +41,7 @@ def xdotool(display, *argv):
         return subprocess.run(["xdotool", *map(str, argv)], env=dict(os.environ, DISPLAY=display),
                               capture_output=True, text=True, timeout=30, check=True).stdout
     except subprocess.TimeoutExpired:
-        sys.exit(f"wayland session: timed out: xdotool {' '.join(map(str, argv))} on {display}")
+        check(False, f"timed out: xdotool {' '.join(map(str, argv))} on {display}")
 
 
 def click(display, *points):
@@ -46,10 +62,8 @@ def x_window(display, pid, name):
 
 
 def main():
-    for tool, package in (("Xvfb", "xvfb"), ("weston", "weston"), ("Xwayland", "xwayland"),
-                          ("xdotool", "xdotool"), ("xwininfo", "x11-utils")):
-        if not shutil.which(tool):
-            sys.exit(f"wayland session: {tool} missing: install the Debian package {package}")
+    require({"Xvfb": "xvfb", "weston": "weston", "Xwayland": "xwayland", "xdotool": "xdotool",
+             "xwininfo": "x11-utils"})
     run = tempfile.mkdtemp(prefix="trilet-wayland-")  # private (0700), as XDG_RUNTIME_DIR must be
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
     env.update(XDG_RUNTIME_DIR=run, XDG_SESSION_TYPE="wayland", WAYLAND_DISPLAY=SOCKET)
@@ -77,10 +91,30 @@ def main():
             time.sleep(0.1)
         xwayland = xwayland[1]
 
-        # No X server: the program falls back to Wayland and opens its main window there.
-        start([sys.argv[1]], "wayland.log", WAYLAND_DEBUG="1")
+        # No X server: the program falls back to Wayland. A whole game there from the keyboard
+        # (weston's X11 back end hands the keys typed into its output to the active window), seen
+        # as a screen reader sees it: the first placement, then the result window.
+        alone = start(
+            [sys.argv[1]], "wayland.log", WAYLAND_DEBUG="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"
+        )
         wait_for("the main window on Wayland", lambda: TITLE in read(f"{run}/wayland.log"))
-        print("Wayland: the main window opened")
+        board = wait_for("the main window", lambda: main_window(alone.pid), tolerate=Exception)
+        app, corner = board.parent, (1010, 750)  # typed keys go to the X window under the pointer
+        xdotool(screen, "mousemove", *OUTSIDE, "mousemove", *corner)
+        xdotool(screen, "key", "ctrl+n", *two_players_keys(1, 1))
+        named = lambda name: lambda: find(board, lambda n: n.name == name)
+        wait_for("an S in row 1, column 1", named("Row 1, column 1: S"), tolerate=Exception)
+        xdotool(screen, "key", *two_players_keys(2, 81))
+        outcome = first_player(board) + " is the winner"
+        wait_for(outcome, lambda: find(app, lambda n: n.name == outcome), tolerate=Exception)
+        check('set_title("Form3")' in read(f"{run}/wayland.log"), "no result window on Wayland")
+        xdotool(screen, "key", "Escape")
+        wait_for(
+            "the result window to close",
+            lambda: not find(app, lambda n: n.name == outcome),
+            tolerate=Exception,
+        )
+        print(f"Wayland: a whole game played by keys, its result shown ({outcome}) and closed")
 
         # With XWayland there, the program takes X11 and centres its options dialog.
         program = start([sys.argv[1]], DISPLAY=xwayland)
@@ -90,8 +124,8 @@ def main():
         dialog = x_window(xwayland, program.pid, "Options")
         centres = [(r[0] + r[2] / 2, r[1] + r[3] / 2) for r in (main, dialog)]
         print(f"XWayland: main window {main}, options dialog {dialog}")
-        if max(abs(a - b) for a, b in zip(*centres)) > 1:
-            sys.exit(f"wayland session: the options dialog is not centred: {centres}")
+        check(max(abs(a - b) for a, b in zip(*centres)) <= 1,
+              f"the options dialog is not centred: {centres}")
 
         # The user's own platform wins over an X server.
         start([sys.argv[1]], "chosen.log", DISPLAY=xwayland, QT_QPA_PLATFORM="wayland",
@@ -99,8 +133,8 @@ def main():
         wait_for("the main window on Wayland", lambda: TITLE in read(f"{run}/chosen.log"))
         for p in processes[2:]:  # each program ends on SIGTERM, without a crash
             p.send_signal(signal.SIGTERM)
-            if p.wait(10) != -signal.SIGTERM:
-                sys.exit(f"wayland session: the program ended with {p.returncode} on SIGTERM")
+            check(p.wait(10) == -signal.SIGTERM,
+                  f"the program ended with {p.returncode} on SIGTERM")
     finally:
         for p in reversed(processes):
             p.terminate()
@@ -109,4 +143,7 @@ def main():
 
 
 if __name__ == "__main__":
-    main()
+    try:
+        main()
+    except CheckFailed as failure:
+        sys.exit(f"wayland session: {failure}")

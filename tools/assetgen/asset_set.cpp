@@ -6,6 +6,8 @@
 #include <QFileInfo>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/bmp_writer.h"
@@ -101,10 +103,23 @@ bool writeAssets(const QList<AssetFile> &files, const QString &dir, QString *err
             *error = QStringLiteral("cannot create the folder of %1").arg(path);
             return false;
         }
+        // Written whole or not at all: a failed write, flush or close (a full disk) removes the
+        // file, and the run fails.
         QFile out(path);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            out.write(file.bytes) != file.bytes.size() || !out.flush()) {
-            *error = QStringLiteral("cannot write %1: %2").arg(path, out.errorString());
+        bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                       out.write(file.bytes) == file.bytes.size() && out.flush();
+        // A short write sets no error of QFile's own: the system's says why (a full disk).
+        QString why = out.error() != QFileDevice::NoError
+                          ? out.errorString()
+                          : QString::fromLocal8Bit(std::strerror(errno));
+        out.close();
+        if (written && out.error() != QFileDevice::NoError) {
+            written = false;
+            why = out.errorString();
+        }
+        if (!written) {
+            *error = QStringLiteral("cannot write %1: %2").arg(path, why);
+            if (QFileInfo(path).isFile()) QFile::remove(path);
             return false;
         }
     }

@@ -33,4 +33,5 @@ add_library(trilet_assetgen_core STATIC
 )
 # ui/common/version.h: the version mark on the board and the About picture.
 target_include_directories(trilet_assetgen_core PUBLIC ${PROJECT_SOURCE_DIR} PRIVATE ${PROJECT_BINARY_DIR})
-target_link_libraries(trilet_assetgen_core PUBLIC Qt6::Gui PRIVATE GIF::GIF)
+# The board's cell numbering (game/game_state.h) places the painted cells.
+target_link_libraries(trilet_assetgen_core PUBLIC Qt6::Gui PRIVATE trilet_game GIF::GIF)

@@ -210,6 +210,8 @@ void MainWindow::clearLines() {
 }
 
 void MainWindow::runClock(bool running) {
+    // The clock runs exactly while a game does, and the sound path is held for as long.
+    sound::setGameRunning(running);
     if (running)
         m_clockTimer->start();
     else
