@@ -16,7 +16,6 @@
 #include "sound/sound.h"
 #include "ui/about/frm_about.h"
 #include "ui/common/fonts.h"
-#include "ui/common/memory.h"
 #include "ui/common/pictures.h"
 #include "ui/common/twips.h"
 #include "ui/common/version.h"
@@ -112,20 +111,22 @@ Form1::~Form1() {
 }
 
 void Form1::buildLabels() {
-    m_timelbl = addLabel("timelbl", ui::topLeft(layout::kTimeLabel), 12);
+    m_timelbl = addLabel("timelbl", ui::topLeft(layout::kTimeLabel), layout::kTimeLabelPoints);
     m_timelbl->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     QPalette blue = m_timelbl->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     m_timelbl->setPalette(blue);
     m_timelbl->setAccessibleDescription(QStringLiteral("Time played"));
 
-    m_giliranlbl = addLabel("giliranlbl", ui::topLeft(layout::kTurnLabel), 13.5);
+    m_giliranlbl =
+        addLabel("giliranlbl", ui::topLeft(layout::kTurnLabel), layout::kTurnLabelPoints);
     m_giliranlbl->setAccessibleDescription(QStringLiteral("Whose turn it is"));
     for (int slot = 1; slot <= 2; ++slot) {
-        m_Scorelbl[slot] = addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2",
-                                    ui::topLeft(layout::scoreLabel(slot)), 9.75);
+        m_Scorelbl[slot] =
+            addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2", ui::topLeft(layout::scoreLabel(slot)),
+                     layout::kScoreLabelPoints);
         m_namalbl[slot] = addLabel(slot == 1 ? "namalbl1" : "namalbl2",
-                                   ui::topLeft(layout::nameLabel(slot)), 8.25);
+                                   ui::topLeft(layout::nameLabel(slot)), layout::kNameLabelPoints);
         const QString player = slot == 1 ? QStringLiteral("first") : QStringLiteral("second");
         m_Scorelbl[slot]->setAccessibleDescription(
             QStringLiteral("Score of the %1 player").arg(player));
@@ -143,7 +144,7 @@ QLabel *Form1::addLabel(const char *name, QPoint position, qreal pointSize) {
     label->setFocusPolicy(Qt::NoFocus);
     // A drag begun on a label stays with the label and never counts as a surface move.
     label->setAttribute(Qt::WA_NoMousePropagation);
-    label->setFont(ui::windowFont(QStringLiteral("MS Sans Serif"), pointSize, true));
+    label->setFont(ui::windowFont(QLatin1String(layout::kLabelFace), pointSize, true));
     label->move(position);
     return label;
 }
@@ -216,20 +217,14 @@ void Form1::tombolClick(int i) {
             if (m_game.state().game_over || m_askReset(this)) m_game.New_game();
             break;
         case 1:
-            if (!m_options) {
-                m_options = new Form2;
-                ui::handBackMemoryWhenGone(m_options);
-            }
+            if (!m_options) m_options = new Form2;
             m_options->setApplier(
                 [this](const game::OptionValues &v) { m_game.Change_setting(v); });
             m_options->fill(m_game.state());
             ui::showCentredOver(m_options, this);
             break;
         case 2:
-            if (!m_about) {
-                m_about = new frmAbout;
-                ui::handBackMemoryWhenGone(m_about);
-            }
+            if (!m_about) m_about = new frmAbout;
             ui::showCentredOver(m_about, this);
             break;
         default:
@@ -420,10 +415,7 @@ void Form1::playSound(int sound) {
 }
 
 void Form1::fillResult(const std::string &name, game::ResultPicture picture) {
-    if (!m_result) {
-        m_result = new Form3;
-        ui::handBackMemoryWhenGone(m_result);
-    }
+    if (!m_result) m_result = new Form3;
     m_result->fill(QString::fromStdString(name), picture);
 }
 
