@@ -304,10 +304,10 @@ FAULTS = [
     F("w_letter_pictures", "widgets",
       "a left click shows an O picture and a right click an S picture",
       FORM1,
-      'PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);\n'
-      '    PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);',
-      'PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);\n'
-      '    PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);'),
+      'PIC[1] = ui::startUpPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);\n'
+      '    PIC[2] = ui::startUpPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);',
+      'PIC[1] = ui::startUpPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);\n'
+      '    PIC[2] = ui::startUpPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);'),
     F("w_release_global_position", "widgets",
       "releasing a button over a cell places nothing (the screen position is tested)",
       "ui/main/board_cell.cpp",

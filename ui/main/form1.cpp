@@ -41,9 +41,9 @@ const QColor kCursorColour(255, 140, 0);
 constexpr std::array<const char *, 3> kButtonPictures = {"start", "options", "about"};
 
 QPixmap buttonPicture(int i, const char *look, qreal devicePixelRatio) {
-    return ui::loadPicture(QStringLiteral(":/pictures/button_%1_%2.gif")
-                               .arg(QLatin1String(kButtonPictures[i]), QLatin1String(look)),
-                           devicePixelRatio);
+    return ui::startUpPicture(QStringLiteral(":/pictures/button_%1_%2.gif")
+                                  .arg(QLatin1String(kButtonPictures[i]), QLatin1String(look)),
+                              devicePixelRatio);
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ Form1::Form1(game::RandomSource *random)
       m_game(*this, random ? *random : m_random) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
-    setWindowIcon(QIcon(ui::loadPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
+    setWindowIcon(QIcon(ui::startUpPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
     setFixedSize(ui::size(layout::kMainClient));
     // The window itself takes the keys; none of its controls ever has the focus.
     setFocusPolicy(Qt::StrongFocus);
@@ -71,9 +71,9 @@ Form1::Form1(game::RandomSource *random)
 
     ui::installAccessibleControls();
     const qreal ratio = devicePixelRatioF();
-    m_background = ui::pictureImage(QStringLiteral(":/pictures/background.bmp"), ratio);
-    PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
-    PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
+    m_background = ui::startUpImage(QStringLiteral(":/pictures/background.bmp"), ratio);
+    PIC[1] = ui::startUpPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
+    PIC[2] = ui::startUpPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
 
     m_Timer2 = new QTimer(this);
     m_Timer2->setObjectName(QStringLiteral("Timer2"));
