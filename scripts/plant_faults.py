@@ -304,10 +304,10 @@ FAULTS = [
     F("w_letter_pictures", "widgets",
       "a left click shows an O picture and a right click an S picture",
       FORM1,
-      'PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);\n'
-      '    PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);',
-      'PIC[1] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);\n'
-      '    PIC[2] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);'),
+      'PIC[1] = ui::startUpPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);\n'
+      '    PIC[2] = ui::startUpPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);',
+      'PIC[1] = ui::startUpPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);\n'
+      '    PIC[2] = ui::startUpPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);'),
     F("w_release_global_position", "widgets",
       "releasing a button over a cell places nothing (the screen position is tested)",
       "ui/main/board_cell.cpp",
@@ -610,9 +610,6 @@ _PRESENT = {
                                 "    if (!rect().contains(event->position().toPoint())) close();"),
     "w_about_never_closes": ("    if (event->button() == Qt::LeftButton) m_leftPressed = true;",
                              "    if (event->button() == Qt::LeftButton) m_leftPressed = false;"),
-    # Closed windows hand their memory back: the About box is made in a block of its own.
-    "w_about_twice": ("            if (!m_about) {\n                m_about = new frmAbout;",
-                      "            {\n                m_about = new frmAbout;"),
     "x_overwrite_taken": ("    if (m_state.board[n] != kEmpty) return;\n\n    int letter", "\n    int letter"),
 }
 _FILES = {"w_cell_spacing": "ui/common/layout.h", "w_result_click_inverted": "ui/common/picture_window.cpp",

@@ -6,11 +6,24 @@
 // Usage: picturebake OUTPUT.cpp RESOURCE_PATH=FILE...
 // For example  picturebake baked.cpp :/pictures/background.bmp=resources/pictures/background.bmp
 // The output defines ui::kBakedPictures and ui::kBakedPictureCount (ui/common/baked_pictures.h).
+// Exits with 1 when a picture cannot be read or any part of the output cannot be written, the
+// last buffered bytes and the closing of the file included: a build never goes on with a
+// source cut short.
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QTextStream>
 #include <cstdio>
+
+namespace {
+
+int cannotWrite(const QFile &out) {
+    std::fprintf(stderr, "picturebake: cannot write %s: %s\n", qPrintable(out.fileName()),
+                 qPrintable(out.errorString()));
+    return 1;
+}
+
+}  // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);  // the image format plugins
@@ -20,10 +33,7 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     QFile out(arguments[1]);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        std::fprintf(stderr, "picturebake: cannot write %s\n", qPrintable(arguments[1]));
-        return 1;
-    }
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return cannotWrite(out);
     QTextStream cpp(&out);
     cpp << "// Written by tools/picturebake at build time: the start-up pictures, decoded.\n"
            "#include \"ui/common/baked_pictures.h\"\n\nnamespace ui {\nnamespace {\n";
@@ -58,5 +68,8 @@ int main(int argc, char *argv[]) {
     cpp << "}  // namespace\n\nconst BakedPicture kBakedPictures[] = {\n"
         << table << "};\nconst int kBakedPictureCount = " << arguments.size() - 2
         << ";\n\n}  // namespace ui\n";
-    return cpp.status() == QTextStream::Ok && out.flush() ? 0 : 1;
+    cpp.flush();
+    if (cpp.status() != QTextStream::Ok || !out.flush()) return cannotWrite(out);
+    out.close();
+    return out.error() == QFileDevice::NoError ? 0 : cannotWrite(out);
 }

@@ -39,6 +39,12 @@ constexpr Box nameLabel(int slot) {  // slots 1 and 2
 constexpr Box scoreLabel(int slot) {
     return {6960, slot == 1 ? 4080 : 4320, 0, 0};
 }
+// The labels' fonts: every one is bold kLabelFace, at its own point size.
+inline constexpr const char *kLabelFace = "MS Sans Serif";
+inline constexpr double kTimeLabelPoints = 12;
+inline constexpr double kTurnLabelPoints = 13.5;
+inline constexpr double kScoreLabelPoints = 9.75;
+inline constexpr double kNameLabelPoints = 8.25;
 
 // The options dialog.
 inline constexpr Box kOptionsClient{0, 0, 5145, 3435};

@@ -7,6 +7,18 @@
 
 namespace ui {
 
+namespace {
+
+QImage decodedImage(const QString &path, qreal devicePixelRatio) {
+    const QString file = pictureFile(path, devicePixelRatio);
+    QImage picture(file);
+    // The image reader gives an "@2x" file its ratio already; this keeps it independent of that.
+    if (file != path) picture.setDevicePixelRatio(2.0);
+    return picture;
+}
+
+}  // namespace
+
 QString pictureFile(const QString &path, qreal devicePixelRatio) {
     if (devicePixelRatio <= 1.0) return path;
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
@@ -15,24 +27,23 @@ QString pictureFile(const QString &path, qreal devicePixelRatio) {
     return QFile::exists(twice) ? twice : path;
 }
 
-QImage pictureImage(const QString &path, qreal devicePixelRatio) {
-    const QString file = pictureFile(path, devicePixelRatio);
-    if (file == path) {
-        for (int i = 0; i < kBakedPictureCount; ++i) {
-            const BakedPicture &baked = kBakedPictures[i];
-            if (path == QLatin1String(baked.path))
-                return QImage(baked.pixels, baked.width, baked.height, baked.width * 4,
-                              baked.format);
-        }
-    }
-    QImage picture(file);
-    // The image reader gives an "@2x" file its ratio already; this keeps it independent of that.
-    if (file != path) picture.setDevicePixelRatio(2.0);
-    return picture;
+QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
+    return QPixmap::fromImage(decodedImage(path, devicePixelRatio));
 }
 
-QPixmap loadPicture(const QString &path, qreal devicePixelRatio) {
-    return QPixmap::fromImage(pictureImage(path, devicePixelRatio));
+QImage startUpImage(const QString &path, qreal devicePixelRatio) {
+    if (devicePixelRatio > 1.0) return decodedImage(path, devicePixelRatio);
+    for (int i = 0; i < kBakedPictureCount; ++i) {
+        const BakedPicture &baked = kBakedPictures[i];
+        if (path == QLatin1String(baked.path))
+            return QImage(baked.pixels, baked.width, baked.height, baked.width * 4, baked.format);
+    }
+    qFatal("%s is not among the pictures decoded at build time (ui/common/CMakeLists.txt)",
+           qPrintable(path));
+}
+
+QPixmap startUpPicture(const QString &path, qreal devicePixelRatio) {
+    return QPixmap::fromImage(startUpImage(path, devicePixelRatio));
 }
 
 }  // namespace ui

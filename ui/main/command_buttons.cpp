@@ -29,7 +29,7 @@ CommandButtons::CommandButtons(QWidget *window,
     for (int i = 0; i < kButtons; ++i) {
         const ButtonText &text = kButtonTexts[i];
         const auto look = [&](const char *name) {
-            return loadPicture(QStringLiteral(":/pictures/button_%1_%2.gif")
+            return startUpPicture(QStringLiteral(":/pictures/button_%1_%2.gif")
                                    .arg(QLatin1String(text.picture), QLatin1String(name)),
                                ratio);
         };

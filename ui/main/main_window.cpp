@@ -37,7 +37,7 @@ MainWindow::MainWindow(game::RandomSource *random)
                  {[this] { startGame(); }, [this] { openOptions(); }, [this] { openAbout(); }}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
-    setWindowIcon(QIcon(ui::loadPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
+    setWindowIcon(QIcon(ui::startUpPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
     setFixedSize(ui::size(layout::kMainClient));
     // The window itself takes the keys; none of its controls ever has the focus.
     setFocusPolicy(Qt::StrongFocus);
@@ -51,9 +51,9 @@ MainWindow::MainWindow(game::RandomSource *random)
 
     ui::installAccessibleControls();
     const qreal ratio = devicePixelRatioF();
-    m_background = ui::pictureImage(QStringLiteral(":/pictures/background.bmp"), ratio);
-    m_letterPictures[game::kS] = ui::loadPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
-    m_letterPictures[game::kO] = ui::loadPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
+    m_background = ui::startUpImage(QStringLiteral(":/pictures/background.bmp"), ratio);
+    m_letterPictures[game::kS] = ui::startUpPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
+    m_letterPictures[game::kO] = ui::startUpPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
 
     m_computerTimer = new QTimer(this);
     m_computerTimer->setObjectName(QStringLiteral("Timer2"));

@@ -19,7 +19,7 @@ void setLabelText(QLabel *label, const QString &text) {
 }  // namespace
 
 PlayerPanel::PlayerPanel(QWidget *window) : m_window(window) {
-    m_clockLabel = addLabel("timelbl", topLeft(layout::kTimeLabel), 12);
+    m_clockLabel = addLabel("timelbl", topLeft(layout::kTimeLabel), layout::kTimeLabelPoints);
     m_clockLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_clockLabel->setLineWidth(1);
     QPalette blue = m_clockLabel->palette();
@@ -27,13 +27,13 @@ PlayerPanel::PlayerPanel(QWidget *window) : m_window(window) {
     m_clockLabel->setPalette(blue);
     m_clockLabel->setAccessibleDescription(QStringLiteral("Time played"));
 
-    m_turnLabel = addLabel("giliranlbl", topLeft(layout::kTurnLabel), 13.5);
+    m_turnLabel = addLabel("giliranlbl", topLeft(layout::kTurnLabel), layout::kTurnLabelPoints);
     m_turnLabel->setAccessibleDescription(QStringLiteral("Whose turn it is"));
     for (int slot = 1; slot <= 2; ++slot) {
         m_scoreLabels[slot] = addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2",
-                                       topLeft(layout::scoreLabel(slot)), 9.75);
+                                       topLeft(layout::scoreLabel(slot)), layout::kScoreLabelPoints);
         m_nameLabels[slot] =
-            addLabel(slot == 1 ? "namalbl1" : "namalbl2", topLeft(layout::nameLabel(slot)), 8.25);
+            addLabel(slot == 1 ? "namalbl1" : "namalbl2", topLeft(layout::nameLabel(slot)), layout::kNameLabelPoints);
         const QString player = slot == 1 ? QStringLiteral("first") : QStringLiteral("second");
         m_scoreLabels[slot]->setAccessibleDescription(
             QStringLiteral("Score of the %1 player").arg(player));
@@ -51,7 +51,7 @@ QLabel *PlayerPanel::addLabel(const char *name, QPoint position, qreal pointSize
     label->setFocusPolicy(Qt::NoFocus);
     // A drag begun on a label stays with the label and never counts as a surface move.
     label->setAttribute(Qt::WA_NoMousePropagation);
-    label->setFont(windowFont(QStringLiteral("MS Sans Serif"), pointSize, true));
+    label->setFont(windowFont(QLatin1String(layout::kLabelFace), pointSize, true));
     label->move(position);
     return label;
 }
