@@ -315,10 +315,10 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("moves");  // placements, "C" the computer's turn, "new" a new
                                              // game; "none" starts no game
-        QTest::addColumn<QString>("keys");   // "held R": R held down; "unmarked R": held, but the
-                                             // repeats not marked as such (the X server says it
-                                             // is down); "Read row@10": the action of cell 10 (of
-                                             // the window: @0); parted by ", "
+        QTest::addColumn<QString>("keys");   // "held R": R held down; "unmarked R": held, the
+                                             // repeats not marked as such and the last coming in
+                                             // after the key is up; "Read row@10": the action of
+                                             // cell 10 (of the window: @0); parted by ", "
         QTest::addColumn<QString>("heard");  // the notifications, parted by "|"
         QTest::addColumn<int>("cursor");     // where it ends, shown; 0: hidden where it was
         // clang-format off
@@ -374,8 +374,8 @@ private slots:
         announcer->setAccessibleName(QString());  // what the moves said
         const QImage was = shot(m_form);
         QStringList notifications;
-        bool down = false;  // the key held is down on the X server
-        m_form->findChild<ui::HeldKeys *>()->setStillDown(
+        bool down = false;  // the key pressed is down on the X server
+        m_form->findChild<ui::HeldKeys *>()->setKeyDown(
             [&down](const QKeyEvent &) { return down; });
         for (QString step : keys.split(", ")) {
             if (const int at = int(step.indexOf('@')); at > 0) {
@@ -383,17 +383,20 @@ private slots:
                 QWidget *target = cell ? static_cast<QWidget *>(m_form->cell(cell)) : m_form;
                 QAccessible::queryAccessibleInterface(target)->actionInterface()->doAction(
                     step.left(at));
-            } else {
-                const QString how = step.section(' ', 0, -2);
+            } else {  // the key goes down on the X server at its first press, up before its last
+                const QString how = step.section(' ', 0, -2);  // "", "held" or "unmarked"
                 const QKeyCombination key = QKeySequence::fromString(step.section(' ', -1))[0];
-                QTest::keyPress(m_form, key.key(), key.keyboardModifiers());
-                down = !how.isEmpty();
-                for (int repeat = 0; down && repeat < 3; ++repeat)
-                    for (bool press : {false, true})
-                        QTest::simulateEvent(m_form, press, key.key(), key.keyboardModifiers(), {},
-                                             how == "held");
+                const auto send = [&](bool press, bool repeat) {
+                    QTest::simulateEvent(m_form, press, key.key(), key.keyboardModifiers(), {},
+                                         repeat);
+                };
+                down = true;
+                send(true, false);
+                for (int repeat = 0; !how.isEmpty() && repeat < 3; ++repeat)
+                    for (bool press : {false, true}) send(press, how == "held");
                 down = false;
-                QTest::keyRelease(m_form, key.key(), key.keyboardModifiers());
+                if (how == "unmarked") send(false, false), send(true, false);  // come in late
+                send(false, false);
             }
             QCoreApplication::sendPostedEvents();  // an action runs queued, as a click would,
             QCoreApplication::sendPostedEvents();  // and then its words are said
