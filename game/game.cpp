@@ -81,6 +81,7 @@ void Game::putLetter(int cell, int letter, MoveReport &report) {
     m_state.board[cell] = static_cast<std::int16_t>(letter);
     m_view.showCell(cell, letter);
     m_state.last_cell = cell;
+    m_state.last_player = m_state.current_player;
     report.cell = cell;
     report.letter = letter;
     report.player = m_state.current_player;

@@ -56,6 +56,7 @@ struct GameState {
     bool sound_on = true;
     double score_limit = 0;  // whole number; 0 means play until the board is full
     int last_cell = 0;       // cell of the latest placement; 0 before the first one
+    int last_player = 0;     // who made it, 1..3; 0 before the first one
     int clock_hours = 0;
     int clock_minutes = 0;
     std::int16_t clock_seconds = 0;

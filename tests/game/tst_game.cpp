@@ -147,8 +147,8 @@ using Step = std::function<void(Table &)>;
 // Every field of the state, to compare whole states.
 auto fields(const game::GameState &s) {
     return std::tie(s.board, s.player_name, s.score, s.current_player, s.game_mode, s.game_over,
-                    s.sound_on, s.score_limit, s.last_cell, s.clock_hours, s.clock_minutes,
-                    s.clock_seconds, s.lines);
+                    s.sound_on, s.score_limit, s.last_cell, s.last_player, s.clock_hours,
+                    s.clock_minutes, s.clock_seconds, s.lines);
 }
 
 }  // namespace
@@ -460,7 +460,7 @@ private slots:
     }
 
     // What a move reports to be told aloud: who moved and scored, by name, and whether the turn
-    // passed, which equal names do not hide.
+    // passed, which equal names do not hide; the state keeps the last placement and its maker.
     void moveReports() {
         Table t;
         t.game.applyOptions({game::GameMode::TwoPlayers, "Same", "Same", true, true, ""});
@@ -474,6 +474,7 @@ private slots:
         QCOMPARE(std::tuple(scoring.cell, scoring.letter, scoring.player, scoring.score),
                  std::tuple(2, int(game::kO), 1, 1));
         QCOMPARE(scoring.nextName, std::string("Same"));
+        QCOMPARE(std::pair(t.state().last_cell, t.state().last_player), std::pair(50, 1));
 
         // The computer's lines are scored to "Com", not to the second human's name.
         t.options(game::GameMode::AgainstComputer);
@@ -485,6 +486,8 @@ private slots:
         QCOMPARE(t.view.moves[0].playerName, std::string("Com"));
         QCOMPARE(t.view.moves[0].score, 1);
         QVERIFY(!t.view.moves[0].turnPassed);
+        QCOMPARE(std::pair(t.state().last_cell, t.state().last_player),
+                 std::pair(3, game::kComputer));
     }
 
     // The score target: the number its text starts with, whole, from 1 up; "Until All box

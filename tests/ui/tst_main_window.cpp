@@ -14,6 +14,7 @@
 
 #include "ui/about/about_box.h"
 #include "ui/common/pictures.h"
+#include "ui/main/held_keys.h"
 #include "ui/main/reset_question.h"
 #include "ui/result/result_window.h"
 #include "ui_test.h"
@@ -305,6 +306,107 @@ private slots:
             announcer->setAccessibleName(QString());
         }
         QCOMPARE(notifications, heard);
+    }
+
+    // The reading keys, and the readings as accessible actions, after a short game: each
+    // reading is one notification, a held key reads once, and nothing changes on the screen but
+    // the cursor that Shift+L moves.
+    void readings_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("moves");  // placements, "C" the computer's turn, "new" a new
+                                             // game; "none" starts no game
+        QTest::addColumn<QString>("keys");   // "held R": R held down; "unmarked R": held, the
+                                             // repeats not marked as such and the last coming in
+                                             // after the key is up; "Read row@10": the action of
+                                             // cell 10 (of the window: @0); parted by ", "
+        QTest::addColumn<QString>("heard");  // the notifications, parted by "|"
+        QTest::addColumn<int>("cursor");     // where it ends, shown; 0: hidden where it was
+        // clang-format off
+        QTest::newRow("row") << 1 << "S37 O38 S42" << "R" << "Row 5: S, O, 3 empty, S, 3 empty" << 0;
+        QTest::newRow("column") << 1 << "S5 S23 O41" << "C" << "Column 5: S, empty, S, empty, O, 4 empty" << 0;
+        QTest::newRow("diagonal") << 1 << "S2 O42 S72" << "Right, D"
+            << "Diagonal from row 1, column 2 to row 8, column 9: S, 3 empty, O, 2 empty, S" << 42;
+        QTest::newRow("other diagonal") << 1 << "O9 S41" << "Shift+D"
+            << "Diagonal from row 1, column 9 to row 9, column 1: O, 3 empty, S, 4 empty" << 0;
+        QTest::newRow("a corner's diagonal") << 1 << "S73" << "PgDown, Home, D, Shift+D"
+            << "Diagonal from row 9, column 1 to row 9, column 1: S|"
+               "Diagonal from row 1, column 9 to row 9, column 1: 8 empty, S" << 73;
+        QTest::newRow("score and turn") << 2 << "S1 C S4 C" << "T" << "Lorna Quillet: 0, Com: 1. Turn: Com" << 0;
+        QTest::newRow("after the game end") << 1 << "S1 O2 S3" << "T"
+            << "Lorna Quillet: 1, Player 2: 0. No game is running." << 0;
+        QTest::newRow("before the first game") << 1 << "none" << "T, L"
+            << "Lorna Quillet: 0, Player 2: 0. No game is running.|No move yet" << 0;
+        QTest::newRow("the computer's last move") << 2 << "S1 C" << "L" << "Last move: S in row 1, column 2, by Com" << 0;
+        QTest::newRow("last move") << 1 << "S37 O42" << "L" << "Last move: O in row 5, column 6, by Player 2" << 0;
+        QTest::newRow("none in a new game") << 1 << "S37 new" << "L, Shift+L" << "No move yet|No move yet" << 0;
+        QTest::newRow("go to the last move") << 1 << "S37 O42" << "Shift+L" << "" << 42;
+        QTest::newRow("held keys read once") << 1 << "S37" << "held R, held T, held L, held Shift+L"
+            << "Row 5: S, 8 empty|Lorna Quillet: 0, Player 2: 0. Turn: Player 2|"
+               "Last move: S in row 5, column 1, by Lorna Quillet" << 37;
+        QTest::newRow("held, repeats unmarked") << 1 << "S37" << "unmarked R, R, R"
+            << "Row 5: S, 8 empty|Row 5: S, 8 empty|Row 5: S, 8 empty" << 0;
+        QTest::newRow("actions") << 1 << "S17" << "Read row@10, Read column@10, Read diagonals@17, "
+            "Read score and turn@0, Read last move@0, Go to last move@0"
+            << "Row 2: 7 empty, S, empty|Column 1: 9 empty|"
+               "Diagonal from row 1, column 7 to row 3, column 9: empty, S, empty. "
+               "Diagonal from row 1, column 9 to row 9, column 1: empty, S, 7 empty|"
+               "Lorna Quillet: 0, Player 2: 0. Turn: Player 2|"
+               "Last move: S in row 2, column 8, by Lorna Quillet" << 17;
+        // clang-format on
+    }
+    void readings() {
+        QFETCH(int, mode);
+        QFETCH(QString, moves);
+        QFETCH(QString, keys);
+        QFETCH(QString, heard);
+        QFETCH(int, cursor);
+        QWidget *announcer = m_form->findChild<QWidget *>(QStringLiteral("announcer"));
+        if (moves != "none") start(mode, mode == 2 ? 3 : 1);
+        for (const QString &step : moves.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "C")
+                QVERIFY(tick(m_form, "Timer2"));
+            else if (step == "new")
+                clickCommand(0);
+            else if (step != "none")
+                play(step);
+        }
+        QCoreApplication::sendPostedEvents();
+        announcer->setAccessibleName(QString());  // what the moves said
+        const QImage was = shot(m_form);
+        QStringList notifications;
+        bool down = false;  // the key pressed is down on the X server
+        m_form->findChild<ui::HeldKeys *>()->setKeyDown(
+            [&down](const QKeyEvent &) { return down; });
+        for (QString step : keys.split(", ")) {
+            if (const int at = int(step.indexOf('@')); at > 0) {
+                const int cell = step.mid(at + 1).toInt();
+                QWidget *target = cell ? static_cast<QWidget *>(m_form->cell(cell)) : m_form;
+                QAccessible::queryAccessibleInterface(target)->actionInterface()->doAction(
+                    step.left(at));
+            } else {  // the key goes down on the X server at its first press, up before its last
+                const QString how = step.section(' ', 0, -2);  // "", "held" or "unmarked"
+                const QKeyCombination key = QKeySequence::fromString(step.section(' ', -1))[0];
+                const auto send = [&](bool press, bool repeat) {
+                    QTest::simulateEvent(m_form, press, key.key(), key.keyboardModifiers(), {},
+                                         repeat);
+                };
+                down = true;
+                send(true, false);
+                for (int repeat = 0; !how.isEmpty() && repeat < 3; ++repeat)
+                    for (bool press : {false, true}) send(press, how == "held");
+                down = false;
+                if (how == "unmarked") send(false, false), send(true, false);  // come in late
+                send(false, false);
+            }
+            QCoreApplication::sendPostedEvents();  // an action runs queued, as a click would,
+            QCoreApplication::sendPostedEvents();  // and then its words are said
+            if (!readName(announcer).isEmpty()) notifications << readName(announcer);
+            announcer->setAccessibleName(QString());
+        }
+        QCOMPARE(notifications.join('|'), heard);
+        QCOMPARE(m_form->cursor().cell(), cursor ? cursor : 41);
+        QCOMPARE(m_form->cursor().shown(), cursor != 0);
+        if (!cursor) QCOMPARE(shot(m_form), was);
     }
 
     // The command keys: Ctrl+N asks before it throws a running game away (held down, once),

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/game_state.h"
+#include "ui/main/board_keys.h"
 #include "ui/main/picture_widget.h"
 
 namespace ui {
@@ -23,12 +24,15 @@ public:
 
     // The player chose letter for this cell, by the mouse or by assistive technology.
     void choose(game::Letter letter) { emit chosen(m_index, letter); }
+    // Assistive technology asks for a reading of this cell's lines (a reading command).
+    void askReading(KeyCommand what) { emit readingAsked(m_index, what); }
 
     bool hasCursor() const { return m_cursorHere; }
     void setCursorHere(bool here) { m_cursorHere = here; }
 
 signals:
     void chosen(int index, game::Letter letter);
+    void readingAsked(int index, ui::KeyCommand what);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

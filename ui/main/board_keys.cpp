@@ -15,7 +15,8 @@ struct Binding {
     KeyCommand command;
 };
 
-// A letter counts in either case: with Shift, or with Caps Lock on.
+// S and O count in either case: with Shift, or with Caps Lock on. For D and L, Shift chooses
+// the other reading whatever Caps Lock says.
 constexpr Binding kBindings[] = {
     {Qt::Key_Left, Qt::NoModifier, KeyCommand::Left},
     {Qt::Key_Right, Qt::NoModifier, KeyCommand::Right},
@@ -34,6 +35,13 @@ constexpr Binding kBindings[] = {
     {Qt::Key_N, Qt::ControlModifier, KeyCommand::StartGame},
     {Qt::Key_Comma, Qt::ControlModifier, KeyCommand::Options},
     {Qt::Key_F1, Qt::NoModifier, KeyCommand::About},
+    {Qt::Key_R, Qt::NoModifier, KeyCommand::ReadRow},
+    {Qt::Key_C, Qt::NoModifier, KeyCommand::ReadColumn},
+    {Qt::Key_D, Qt::NoModifier, KeyCommand::ReadDiagonal},
+    {Qt::Key_D, Qt::ShiftModifier, KeyCommand::ReadOtherDiagonal},
+    {Qt::Key_T, Qt::NoModifier, KeyCommand::ReadScore},
+    {Qt::Key_L, Qt::NoModifier, KeyCommand::ReadLastMove},
+    {Qt::Key_L, Qt::ShiftModifier, KeyCommand::GoToLastMove},
 };
 
 }  // namespace
@@ -48,6 +56,10 @@ KeyCommand keyCommand(int key, Qt::KeyboardModifiers modifiers) {
 
 bool isBoardCommand(KeyCommand command) {
     return command >= KeyCommand::Left && command <= KeyCommand::PlaceO;
+}
+
+bool isReading(KeyCommand command) {
+    return command >= KeyCommand::ReadRow && command <= KeyCommand::ReadLastMove;
 }
 
 int cursorTarget(int n, KeyCommand command) {

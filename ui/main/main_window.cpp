@@ -16,7 +16,6 @@
 #include "ui/common/twips.h"
 #include "ui/common/version.h"
 #include "ui/main/board_cell.h"
-#include "ui/main/board_keys.h"
 #include "ui/main/command_buttons.h"
 #include "ui/main/image_button.h"
 #include "ui/main/line_overlay.h"
@@ -33,7 +32,9 @@ MainWindow::MainWindow(game::RandomSource *random)
       m_windows(this),
       m_askReset(ui::askResetGame),
       m_playSound(sound::Play_sound),
-      m_game(*this, random ? *random : m_random) {
+      m_game(*this, random ? *random : m_random),
+      m_commands(this, m_game, m_cursor, m_narrator,
+                 {[this] { startGame(); }, [this] { openOptions(); }, [this] { openAbout(); }}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Trilet " TRILET_SHORT_VERSION " - Kovlane 2003"));
     setWindowIcon(QIcon(ui::startUpPicture(QStringLiteral(":/icons/trilet.ico"), 1.0)));
@@ -64,9 +65,7 @@ MainWindow::MainWindow(game::RandomSource *random)
     connect(m_clockTimer, &QTimer::timeout, this, [this] { m_game.clockTick(); });
 
     buildBoard();
-    m_buttons = std::make_unique<ui::CommandButtons>(
-        this, std::array<std::function<void()>, 3>{
-                  [this] { startGame(); }, [this] { openOptions(); }, [this] { openAbout(); }});
+    m_buttons = std::make_unique<ui::CommandButtons>(this, m_commands.windowCommands());
     m_lines = new ui::LineOverlay(this);
     m_lines->setGeometry(rect());
     m_lines->setAccessibleDescription(
@@ -95,6 +94,8 @@ void MainWindow::buildBoard() {
         cell->setGeometry(ui::rect(layout::cell(n)));
         connect(cell, &ui::BoardCell::chosen, this,
                 [this](int index, game::Letter letter) { m_game.place(index, letter); });
+        connect(cell, &ui::BoardCell::readingAsked, this,
+                [this](int index, ui::KeyCommand what) { m_commands.readAt(index, what); });
         m_cells[n] = cell;
     }
 }
@@ -119,36 +120,10 @@ void MainWindow::paintEvent(QPaintEvent *) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event) {
-    const ui::KeyCommand command = ui::keyCommand(event->key(), event->modifiers());
-    if (command == ui::KeyCommand::None) {
+    if (m_commands.keyPressed(*event))
+        event->accept();
+    else
         QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    // Holding a key moves on; it never places again, nor runs a command twice.
-    const bool placing = command == ui::KeyCommand::PlaceS || command == ui::KeyCommand::PlaceO;
-    if (event->isAutoRepeat() && (placing || !ui::isBoardCommand(command))) return;
-    if (ui::isBoardCommand(command))
-        m_cursor.moveTo(ui::cursorTarget(m_cursor.cell(), command), true);
-    switch (command) {
-        case ui::KeyCommand::PlaceS:
-            m_game.place(m_cursor.cell(), game::Letter::S);
-            break;
-        case ui::KeyCommand::PlaceO:
-            m_game.place(m_cursor.cell(), game::Letter::O);
-            break;
-        case ui::KeyCommand::StartGame:
-            startGame();
-            break;
-        case ui::KeyCommand::Options:
-            openOptions();
-            break;
-        case ui::KeyCommand::About:
-            openAbout();
-            break;
-        default:
-            break;
-    }
 }
 
 void MainWindow::showEvent(QShowEvent *event) {

@@ -11,6 +11,7 @@
 #include "game/game.h"
 #include "game/random_source.h"
 #include "ui/main/board_cursor.h"
+#include "ui/main/command_runner.h"
 #include "ui/main/narrator.h"
 #include "ui/main/player_panel.h"
 #include "ui/main/secondary_windows.h"
@@ -53,6 +54,8 @@ public:
     void startGame();
     void openOptions();
     void openAbout();
+    // What a key asks for, also asked by assistive technology.
+    void runCommand(ui::KeyCommand command) { m_commands.run(command); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -104,4 +107,5 @@ private:
 
     game::ClockRandom m_random;
     game::Game m_game;
+    ui::CommandRunner m_commands;
 };

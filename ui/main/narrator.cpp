@@ -41,4 +41,8 @@ void Narrator::tell(const game::MoveReport &move) {
         m_announcer->say(QStringLiteral("Turn: ") + QString::fromStdString(move.nextName));
 }
 
+void Narrator::read(const QString &reading) {
+    m_announcer->say(reading);
+}
+
 }  // namespace ui

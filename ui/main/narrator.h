@@ -25,11 +25,14 @@ private:
 
 // Tells each placement aloud, from what the game reports of it: the letter and its cell (the
 // computer's moves too), the lines it struck, who scored and their new score, and the turn when
-// it passes, as "Row 5, column 5: S. S-O-S from row 5, column 5 to row 5, column 7. Ann: 1".
+// it passes, as "Row 5, column 5: S. S-O-S from row 5, column 5 to row 5, column 7. Ann: 1";
+// and the readings the player asks for.
 class Narrator {
 public:
     explicit Narrator(QWidget *window);
     void tell(const game::MoveReport &move);
+    // Says a reading the player asked for.
+    void read(const QString &reading);
 
 private:
     Announcer *m_announcer;

@@ -12,15 +12,12 @@
 #include "ui/main/board_cell.h"
 #include "ui/main/image_button.h"
 #include "ui/main/line_overlay.h"
+#include "ui/main/main_window.h"
 #include "ui/main/narrator.h"
 
 namespace ui {
 
 namespace {
-
-QString place(int n) {
-    return QStringLiteral("row %1, column %2").arg(game::rowOf(n)).arg(game::columnOf(n));
-}
 
 // Runs what an action of assistive technology asks for from the event loop, as a mouse click
 // would: the request must be answered first, since the deed may open a modal question. Like a
@@ -79,24 +76,88 @@ public:
         return cellReading(cell->index(), cell->letter());
     }
 
-    QStringList actionNames() const override { return {placeS(), placeO()}; }
+    QStringList actionNames() const override {
+        QStringList names = {placeS(), placeO()};
+        for (const Reading &r : kReadings) names << r.action;
+        return names;
+    }
 
     QStringList keyBindingsForAction(const QString &actionName) const override {
         if (actionName == placeS()) return {QStringLiteral("S")};
         if (actionName == placeO()) return {QStringLiteral("O")};
+        for (const Reading &r : kReadings)
+            if (actionName == r.action) return r.keys;
         return {};
     }
 
     void doAction(const QString &actionName) override {
+        auto *cell = static_cast<BoardCell *>(widget());
+        for (const Reading &r : kReadings)
+            if (actionName == r.action)
+                return actLater(cell, [r](BoardCell *c) {
+                    for (KeyCommand what : r.commands) c->askReading(what);
+                });
         if (actionName != placeS() && actionName != placeO()) return;
         const game::Letter letter = actionName == placeS() ? game::Letter::S : game::Letter::O;
-        actLater(static_cast<BoardCell *>(widget()),
-                 [letter](BoardCell *cell) { cell->choose(letter); });
+        actLater(cell, [letter](BoardCell *c) { c->choose(letter); });
     }
 
 private:
+    // The readings of the lines through a cell, with their keys.
+    struct Reading {
+        QString action;
+        QStringList keys;
+        QList<KeyCommand> commands;
+    };
+    inline static const Reading kReadings[] = {
+        {QStringLiteral("Read row"), {QStringLiteral("R")}, {KeyCommand::ReadRow}},
+        {QStringLiteral("Read column"), {QStringLiteral("C")}, {KeyCommand::ReadColumn}},
+        {QStringLiteral("Read diagonals"),
+         {QStringLiteral("D"), QStringLiteral("Shift+D")},
+         {KeyCommand::ReadDiagonal, KeyCommand::ReadOtherDiagonal}},
+    };
+
     static QString placeS() { return QStringLiteral("Place S"); }
     static QString placeO() { return QStringLiteral("Place O"); }
+};
+
+// The main window, in the role Qt gives it, with actions that read the score and the turn and
+// the last move, and take the keyboard's cursor to the last move, as their keys do.
+class MainWindowAccessible final : public QAccessibleWidget {
+public:
+    explicit MainWindowAccessible(MainWindow *window) : QAccessibleWidget(window) {}
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        for (const Action &a : kActions) names << a.name;
+        return names;
+    }
+
+    QStringList keyBindingsForAction(const QString &actionName) const override {
+        for (const Action &a : kActions)
+            if (actionName == a.name) return {a.key};
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+
+    void doAction(const QString &actionName) override {
+        for (const Action &a : kActions)
+            if (actionName == a.name)
+                return actLater(static_cast<MainWindow *>(widget()),
+                                [command = a.command](MainWindow *w) { w->runCommand(command); });
+        QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    struct Action {
+        QString name;
+        QString key;
+        KeyCommand command;
+    };
+    inline static const Action kActions[] = {
+        {QStringLiteral("Read score and turn"), QStringLiteral("T"), KeyCommand::ReadScore},
+        {QStringLiteral("Read last move"), QStringLiteral("L"), KeyCommand::ReadLastMove},
+        {QStringLiteral("Go to last move"), QStringLiteral("Shift+L"), KeyCommand::GoToLastMove},
+    };
 };
 
 // The result window and the About box: a click anywhere, Escape or Enter closes them.
@@ -125,6 +186,7 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object) {
     if (auto *button = qobject_cast<ImageButton *>(object))
         return new CommandButtonAccessible(button);
     if (auto *cell = qobject_cast<BoardCell *>(object)) return new CellAccessible(cell);
+    if (auto *window = qobject_cast<MainWindow *>(object)) return new MainWindowAccessible(window);
     if (auto *window = qobject_cast<PictureWindow *>(object))
         return new PictureWindowAccessible(window);
     if (auto *announcer = qobject_cast<Announcer *>(object))
@@ -136,13 +198,18 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object) {
 
 }  // namespace
 
+QString place(int n) {
+    return QStringLiteral("row %1, column %2").arg(game::rowOf(n)).arg(game::columnOf(n));
+}
+
+QString letterReading(int letter) {
+    if (letter == game::kS) return QStringLiteral("S");
+    if (letter == game::kO) return QStringLiteral("O");
+    return QStringLiteral("empty");
+}
+
 QString cellReading(int n, int letter) {
-    QString content = QStringLiteral("empty");
-    if (letter == game::kS)
-        content = QStringLiteral("S");
-    else if (letter == game::kO)
-        content = QStringLiteral("O");
-    QString reading = place(n) + QStringLiteral(": ") + content;
+    QString reading = place(n) + QStringLiteral(": ") + letterReading(letter);
     reading[0] = reading[0].toUpper();
     return reading;
 }
