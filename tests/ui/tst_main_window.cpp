@@ -222,10 +222,12 @@ private slots:
         QTest::addColumn<QString>("placed");
         QTest::newRow("untouched") << "" << 41 << false << "";
         QTest::newRow("edges stop it") << "PgUp Home Up Left" << 1 << true << "";
+        QTest::newRow("the other edges too") << "End Right PgDown Down" << 81 << true << "";
         QTest::newRow("keypad arrow") << "Num+Left" << 40 << true << "";
         QTest::newRow("s and O") << "Up S Down Shift+O" << 41 << true << "S32 O41";
         QTest::newRow("taken cell") << "S O" << 41 << true << "S41";
         QTest::newRow("keys of no meaning") << "A Ctrl+S Alt+Right Ctrl+Space" << 41 << false << "";
+        QTest::newRow("a press hides it") << "Right press" << 42 << false << "";
         QTest::newRow("a key shows it again") << "Right press S" << 42 << true << "S42";
     }
     void keyboard() {
