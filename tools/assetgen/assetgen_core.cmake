@@ -9,7 +9,8 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui)
 find_package(GIF REQUIRED)
 
 set(ASSETGEN_DIR ${CMAKE_CURRENT_LIST_DIR})
-add_library(trilet_assetgen_core STATIC
+add_library(
+    trilet_assetgen_core STATIC
     ${ASSETGEN_DIR}/about_art.cpp
     ${ASSETGEN_DIR}/asset_check.cpp
     ${ASSETGEN_DIR}/asset_set.cpp
@@ -29,9 +30,14 @@ add_library(trilet_assetgen_core STATIC
     ${ASSETGEN_DIR}/quantizer.cpp
     ${ASSETGEN_DIR}/result_art.cpp
     ${ASSETGEN_DIR}/sound_synth.cpp
-    ${ASSETGEN_DIR}/wav_writer.cpp
-)
+    ${ASSETGEN_DIR}/wav_writer.cpp)
 # ui/common/version.h: the version mark on the board and the About picture.
-target_include_directories(trilet_assetgen_core PUBLIC ${PROJECT_SOURCE_DIR} PRIVATE ${PROJECT_BINARY_DIR})
+target_include_directories(
+    trilet_assetgen_core
+    PUBLIC ${PROJECT_SOURCE_DIR}
+    PRIVATE ${PROJECT_BINARY_DIR})
 # The board's cell numbering (game/game_state.h) places the painted cells.
-target_link_libraries(trilet_assetgen_core PUBLIC Qt6::Gui PRIVATE trilet_game GIF::GIF)
+target_link_libraries(
+    trilet_assetgen_core
+    PUBLIC Qt6::Gui
+    PRIVATE trilet_game GIF::GIF)

@@ -30,8 +30,8 @@ CommandButtons::CommandButtons(QWidget *window,
         const ButtonText &text = kButtonTexts[i];
         const auto look = [&](const char *name) {
             return startUpPicture(QStringLiteral(":/pictures/button_%1_%2.gif")
-                                   .arg(QLatin1String(text.picture), QLatin1String(name)),
-                               ratio);
+                                      .arg(QLatin1String(text.picture), QLatin1String(name)),
+                                  ratio);
         };
         m_looks[i] = {look("normal"), look("hover"), look("pressed")};
         auto *button = new ImageButton(i, window);

@@ -52,8 +52,10 @@ MainWindow::MainWindow(game::RandomSource *random)
     ui::installAccessibleControls();
     const qreal ratio = devicePixelRatioF();
     m_background = ui::startUpImage(QStringLiteral(":/pictures/background.bmp"), ratio);
-    m_letterPictures[game::kS] = ui::startUpPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
-    m_letterPictures[game::kO] = ui::startUpPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
+    m_letterPictures[game::kS] =
+        ui::startUpPicture(QStringLiteral(":/pictures/letter_s.bmp"), ratio);
+    m_letterPictures[game::kO] =
+        ui::startUpPicture(QStringLiteral(":/pictures/letter_o.bmp"), ratio);
 
     m_computerTimer = new QTimer(this);
     m_computerTimer->setObjectName(QStringLiteral("Timer2"));

@@ -30,10 +30,11 @@ PlayerPanel::PlayerPanel(QWidget *window) : m_window(window) {
     m_turnLabel = addLabel("giliranlbl", topLeft(layout::kTurnLabel), layout::kTurnLabelPoints);
     m_turnLabel->setAccessibleDescription(QStringLiteral("Whose turn it is"));
     for (int slot = 1; slot <= 2; ++slot) {
-        m_scoreLabels[slot] = addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2",
-                                       topLeft(layout::scoreLabel(slot)), layout::kScoreLabelPoints);
-        m_nameLabels[slot] =
-            addLabel(slot == 1 ? "namalbl1" : "namalbl2", topLeft(layout::nameLabel(slot)), layout::kNameLabelPoints);
+        m_scoreLabels[slot] =
+            addLabel(slot == 1 ? "Scorelbl1" : "Scorelbl2", topLeft(layout::scoreLabel(slot)),
+                     layout::kScoreLabelPoints);
+        m_nameLabels[slot] = addLabel(slot == 1 ? "namalbl1" : "namalbl2",
+                                      topLeft(layout::nameLabel(slot)), layout::kNameLabelPoints);
         const QString player = slot == 1 ? QStringLiteral("first") : QStringLiteral("second");
         m_scoreLabels[slot]->setAccessibleDescription(
             QStringLiteral("Score of the %1 player").arg(player));
