@@ -35,9 +35,6 @@ def wait_for(what, probe, seconds=30, between=None, tolerate=()):
 
 def require(tools):
     """Fails unless every tool ({program or path: its Debian package}) is installed."""
-    missing = [
-        f"{tool} (Debian package {package})"
-        for tool, package in tools.items()
-        if not shutil.which(tool)
-    ]
+    missing = [f"{tool} (Debian package {package})" for tool, package in tools.items()
+               if not shutil.which(tool)]
     check(not missing, "missing tools: %s; scripts/setup test installs them" % ", ".join(missing))

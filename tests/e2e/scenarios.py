@@ -19,41 +19,24 @@ import types
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "common"))
-from board_keys import two_players_keys  # noqa: E402
 from checks import check, require, wait_for as wait  # noqa: E402
 
 # A tool of each Debian package the driver runs (scripts/setup installs them all).
-TOOLS = {
-    "Xvfb": "xvfb",
-    "openbox": "openbox",
-    "xdotool": "xdotool",
-    "convert": "imagemagick",
-    "pulseaudio": "pulseaudio",
-    "parecord": "pulseaudio-utils",
-    "sox": "sox",
-}
+TOOLS = {"Xvfb": "xvfb", "openbox": "openbox", "xdotool": "xdotool", "convert": "imagemagick",
+         "pulseaudio": "pulseaudio", "parecord": "pulseaudio-utils", "sox": "sox"}
 RAW = ["-t", "raw", "-r", "44100", "-e", "signed", "-b", "16", "-c", "1"]  # the recording
 ARGS, DIR = dict(zip(sys.argv[2::2], sys.argv[3::2])), tempfile.mkdtemp(prefix="trilet-e2e-")
 LAYOUT = json.loads(pathlib.Path(ARGS["--layout"]).read_text())  # [left, top, width, height]
-at = lambda name, dx=None, dy=None: [
-    LAYOUT[name][0] + (LAYOUT[name][2] // 2 if dx is None else dx),
-    LAYOUT[name][1] + (LAYOUT[name][3] // 2 if dy is None else dy),
-]
+at = lambda name, dx=None, dy=None: [LAYOUT[name][0] + (LAYOUT[name][2] // 2 if dx is None else dx),
+                                     LAYOUT[name][1] + (LAYOUT[name][3] // 2 if dy is None else dy)]
 START, OPTIONS, ABOUT = at("tombol0"), at("tombol1"), at("tombol2")  # where a person clicks
 NAMES = [at("namalbl%d" % slot, 0, 0) + [86, 15] for slot in (1, 2)]  # the names' ink
-MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (
-    at("mode1_2", 38, 8),
-    at("Check2"),
-    at("Text2"),
-    at("Text1_1"),
-    at("Option1_2"),
-    at("Command1"),
-)
+MODE2, CHECK2, TEXT2, TEXT1_1, SOUND_OFF, OKEY = (at("mode1_2", 38, 8), at("Check2"), at(
+    "Text2"), at("Text1_1"), at("Option1_2"), at("Command1"))
 PULSE, RECORDING, LOG = DIR + "/pulse", DIR + "/sound.raw", DIR + "/log"
-now = types.SimpleNamespace(
-    processes=[], program=None, main=None, shot=None, keyboard=False, server=None
-)
-RING = b"\xff\x8c\x00"  # the keyboard cursor's ring, shown only while now.keyboard
+now = types.SimpleNamespace(processes=[], program=None, main=None, shot=None,
+                            server=None)
+RING = b"\xff\x8c\x00"  # the keyboard cursor's ring, never shown in a mouse game
 
 
 def cell(n, inset=0):  # cell n's top left corner, or where a person clicks it (inset 17)
@@ -63,18 +46,18 @@ def cell(n, inset=0):  # cell n's top left corner, or where a person clicks it (
 def picture(*args, command="convert"):  # a file, or with import a window: (width, height, RGB)
     data = subprocess.run([command, *args, "-depth", "8", "ppm:-"], capture_output=True).stdout
     check(header := re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data), command + " failed")
-    return int(header[1]), int(header[2]), memoryview(data)[header.end() :]
+    return int(header[1]), int(header[2]), memoryview(data)[header.end():]
 
 
 def hide(p, *areas):  # the picture's pixels with those [x, y, w, h] areas black
     pixels = bytearray(p[2])
     for x, y, w, h in areas:
         for row in range(y, y + h):
-            pixels[(row * p[0] + x) * 3 : (row * p[0] + x + w) * 3] = bytes(3 * w)
+            pixels[(row * p[0] + x) * 3:(row * p[0] + x + w) * 3] = bytes(3 * w)
     return pixels
 
 
-crop = lambda p, x, y, w, h: b"".join(p[2][((y + r) * p[0] + x) * 3 :][: w * 3] for r in range(h))
+crop = lambda p, x, y, w, h: b"".join(p[2][((y + r) * p[0] + x) * 3:][:w * 3] for r in range(h))
 
 
 def alike(a, b):  # two renderings of the same pixels: every channel within two levels
@@ -87,17 +70,9 @@ def stat(*sound, trim=()):  # sox's length and rough frequency
 
 
 def spawn(argv, stdout=subprocess.DEVNULL, **options):  # in its own group, ends with the driver
-    now.processes.append(
-        subprocess.Popen(
-            argv,
-            stdin=subprocess.DEVNULL,
-            stdout=stdout,
-            stderr=subprocess.STDOUT,
-            cwd=DIR,
-            preexec_fn=lambda: (os.setsid(), ctypes.CDLL(None).prctl(1, signal.SIGTERM)),
-            **options,
-        )
-    )
+    now.processes.append(subprocess.Popen(
+        argv, stdin=subprocess.DEVNULL, stdout=stdout, stderr=subprocess.STDOUT, cwd=DIR,
+        preexec_fn=lambda: (os.setsid(), ctypes.CDLL(None).prctl(1, signal.SIGTERM)), **options))
     return now.processes[-1]
 
 
@@ -122,13 +97,8 @@ def wait_for(condition, what):
 def start(sound_server):
     for name in set(os.environ) - {"PATH"}:  # private folders, and no session bus to start
         del os.environ[name]
-    os.environ.update(
-        HOME=DIR,
-        LANG="C.UTF-8",
-        XDG_RUNTIME_DIR=DIR,
-        PULSE_RUNTIME_PATH=PULSE,
-        DBUS_SESSION_BUS_ADDRESS="unix:path=%s/no-bus" % DIR,
-    )
+    os.environ.update(HOME=DIR, LANG="C.UTF-8", XDG_RUNTIME_DIR=DIR, PULSE_RUNTIME_PATH=PULSE,
+                      DBUS_SESSION_BUS_ADDRESS="unix:path=%s/no-bus" % DIR)
     read_end, write_end = os.pipe()
     spawn(["Xvfb", "-displayfd", str(write_end), "-noreset"], pass_fds=[write_end])
     check(select.select([read_end], [], [], 30)[0], "no display from Xvfb in 30 s")
@@ -139,13 +109,8 @@ def start(sound_server):
     os.environ["PULSE_SERVER"] = "unix:%s/native" % PULSE
     if sound_server:
         start_sound_server()
-    now.program = spawn(
-        [ARGS["--trilet"]],
-        open(LOG, "wb"),
-        env=dict(  # as a person starts it
-            os.environ, LSAN_OPTIONS="suppressions=" + ARGS["--lsan"]
-        ),
-    )
+    now.program = spawn([ARGS["--trilet"]], open(LOG, "wb"), env=dict(  # as a person starts it
+        os.environ, LSAN_OPTIONS="suppressions=" + ARGS["--lsan"]))
     now.main = window("Trilet 1.0 - Kovlane 2003")
 
 
@@ -154,36 +119,23 @@ def start_sound_server():
     rewinds mixes a new sound into output it had already mixed ahead, which the speakers then
     play whole but a recording of the sink has already taken, missing the sound's first
     milliseconds. Without rewinds the sound follows what was mixed ahead, and is recorded whole."""
-    now.server = spawn(
-        [
-            "pulseaudio",
-            "-n",
-            "--daemonize=no",
-            "--exit-idle-time=-1",
-            "-L",
-            "module-null-sink sink_name=cap norewinds=1",
-            "-L",
-            "module-native-protocol-unix auth-anonymous=1 socket=%s/native" % PULSE,
-        ]
-    )
+    now.server = spawn(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "-L",
+                        "module-null-sink sink_name=cap norewinds=1", "-L",
+                        "module-native-protocol-unix auth-anonymous=1 socket=%s/native" % PULSE])
     wait_for(lambda: "Default Sink: cap" in run("pactl", "info"), "PulseAudio")
 
 
 def quit_program():
     keys(now.main, "alt+F4")  # the program must end cleanly and quietly
-    check(
-        now.program.wait(timeout=30) == 0
-        and not re.search(r"ERROR: \w*Sanitizer|runtime error:", output()),
-        "the program ended with %s:\n%s" % (now.program.returncode, output()),
-    )
+    check(now.program.wait(timeout=30) == 0 and not re.search(
+        r"ERROR: \w*Sanitizer|runtime error:", output()),
+        "the program ended with %s:\n%s" % (now.program.returncode, output()))
 
 
 def window(title, shown=True):  # the id of the one window shown with that title; or none shown
     search = ("xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title))
-    return wait_for(
-        lambda: (lambda ids: len(ids) == shown and (ids or [True])[0])(run(*search).split()),
-        "%s window titled %r" % (["no", "one"][shown], title),
-    )
+    return wait_for(lambda: (lambda ids: len(ids) == shown and (ids or [True])[0])(
+        run(*search).split()), "%s window titled %r" % (["no", "one"][shown], title))
 
 
 def keys(window, *keys):  # once the window manager has made the window active
@@ -193,46 +145,26 @@ def keys(window, *keys):  # once the window manager has made the window active
 def see(window, condition, what):  # the window's look once it meets condition; kept in now.shot
     look = lambda: setattr(now, "shot", picture("-window", window, command="import")) or now.shot
     wait_for(lambda: condition(look()), what)  # and, once the mouse is used, never a ring
-    check(
-        now.keyboard
-        or window != now.main
-        or all(m.start() % 3 for m in re.finditer(RING, now.shot[2])),
-        "the keyboard cursor's ring in a mouse game",
-    )
+    check(window != now.main or all(m.start() % 3 for m in re.finditer(RING, now.shot[2])),
+          "the keyboard cursor's ring in a mouse game")
     return now.shot
 
 
 def click(window, points, button=1):  # at each (x, y[, button]), held 50 ms lest openbox's grab
-    run(
-        "xdotool",
-        *sum(
-            (
-                ["mousemove", "--window", window, x, y, "mousedown", b, "sleep", 0.05, "mouseup", b]
-                for x, y, b in ((*p, button)[:3] for p in points)
-            ),
-            [],
-        ),
-    )
+    run("xdotool", *sum((["mousemove", "--window", window, x, y, "mousedown", b, "sleep", 0.05,
+                          "mouseup", b] for x, y, b in ((*p, button)[:3] for p in points)), []))
 
 
 def cells(wanted, what=None):  # the main window once each cell n shows wanted[n]: S, O or . none
     looks = dict(S=bmp("letter_s"), O=bmp("letter_o"), **{".": bmp("background")})
     size, at = looks["S"][:2], lambda n, k: cell(n) if k == "." else (0, 0)
-    return see(
-        now.main,
-        lambda shot: all(
-            alike(crop(shot, *cell(n), *size), crop(looks[k], *at(n, k), *size))
-            for n, k in wanted.items()
-        ),
-        what or "cells %r" % wanted,
-    )
+    return see(now.main, lambda shot: all(alike(crop(shot, *cell(n), *size), crop(
+        looks[k], *at(n, k), *size)) for n, k in wanted.items()), what or "cells %r" % wanted)
 
 
 place = lambda n, button, letter: (click(now.main, [cell(n, 17)], button), cells({n: letter}))
-new_game = lambda keyboard=False: (
-    keys(now.main, "ctrl+n") if keyboard else click(now.main, [START]),
-    cells(dict.fromkeys(range(1, 82), "."), "the new game's empty board"),
-)
+new_game = lambda: (click(now.main, [START]), cells(dict.fromkeys(range(1, 82), "."),
+                                                    "the new game's empty board"))
 
 
 def result(name, since, sounds, key=None):
@@ -247,57 +179,32 @@ def result(name, since, sounds, key=None):
 
 
 def record():
-    spawn(
-        [
-            "parecord",
-            "--raw",
-            "-d",
-            "cap.monitor",
-            "--rate=44100",
-            "--channels=1",
-            "--format=s16le",
-            "--latency-msec=10",
-        ],
-        open(RECORDING, "wb"),
-    )
+    spawn(["parecord", "--raw", "-d", "cap.monitor", "--rate=44100", "--channels=1",
+           "--format=s16le", "--latency-msec=10"], open(RECORDING, "wb"))
     wait_for(mark, "parecord to deliver sound")
 
 
 def sounds(since):
     """[start, end] (s) of the sounds (peaks over 1000 parted by under 150 ms of quiet) ending
     after since; and the whole recording in 10 ms steps, '#' loud and '.' quiet."""
-    samples = array.array("h", (d := pathlib.Path(RECORDING).read_bytes())[: len(d) // 882 * 882])
-    loud = "".join(
-        ".#"[max(map(abs, samples[i : i + 441])) > 1000] for i in range(0, len(samples), 441)
-    )
-    return [
-        [m.start() / 100, m.end() / 100]
-        for m in re.finditer(r"#+(\.{1,15}#+)*", loud)
-        if m.end() / 100 > since
-    ], loud
+    samples = array.array("h", (d := pathlib.Path(RECORDING).read_bytes())[:len(d) // 882 * 882])
+    loud = "".join(".#"[max(map(abs, samples[i:i + 441])) > 1000]
+                   for i in range(0, len(samples), 441))
+    return [[m.start() / 100, m.end() / 100] for m in re.finditer(r"#+(\.{1,15}#+)*", loud)
+            if m.end() / 100 > since], loud
 
 
 def expect(since, numbers, what):
     """The sounds ending after since, once as many as numbers (or one) have been followed by 300
     ms of quiet; each must be the program's sound of that number by its pitch and length."""
-    found = wait_for(
-        lambda: (
-            lambda found, loud: len(found) >= max(1, len(numbers))
-            and loud.endswith("." * 30)
-            and found
-        )(*sounds(since)),
-        what,
-    )
+    found = wait_for(lambda: (lambda found, loud: len(found) >= max(1, len(numbers)) and
+                              loud.endswith("." * 30) and found)(*sounds(since)), what)
     for (start, end), number in zip(found, numbers):
         length, pitch = stat(*RAW, RECORDING, trim=("trim", str(start), str(end - start)))
         want = stat("%s/sounds/%d.wav" % (ARGS["--resources"], number))
-        check(
-            len(found) == len(numbers)
-            and 0.5 <= length / want[0] <= 1.25
-            and abs(pitch - want[1]) <= 0.06 * want[1],
-            "%s: heard %r; sound %d is %.2f s at %d "
-            "Hz, this %.2f s at %d Hz" % (what, found, number, *want, length, pitch),
-        )
+        check(len(found) == len(numbers) and 0.5 <= length / want[0] <= 1.25 and
+              abs(pitch - want[1]) <= 0.06 * want[1], "%s: heard %r; sound %d is %.2f s at %d "
+              "Hz, this %.2f s at %d Hz" % (what, found, number, *want, length, pitch))
     return found
 
 
@@ -305,15 +212,11 @@ def frame_offset():  # how far the main window's frame lies from the screen's ce
     numbers = lambda *argv: [int(n) for n in re.findall(r"-?\d+", run(*argv))]
     left, right, top, bottom = numbers("xprop", "-id", now.main, "_NET_FRAME_EXTENTS")
     client = run("xwininfo", "-id", now.main)
-    x, y, width, height = (
-        int(re.search(r"%s:\s+(-?\d+)" % name, client)[1])
-        for name in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")
-    )
+    x, y, width, height = (int(re.search(r"%s:\s+(-?\d+)" % name, client)[1]) for name in (
+        "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
     screen = numbers("xdotool", "getdisplaygeometry")
-    return (
-        abs(2 * (x - left) + left + width + right - screen[0]) // 2,
-        abs(2 * (y - top) + top + height + bottom - screen[1]) // 2,
-    )
+    return (abs(2 * (x - left) + left + width + right - screen[0]) // 2,
+            abs(2 * (y - top) + top + height + bottom - screen[1]) // 2)
 
 
 def e2e_startup_two_players():
@@ -322,57 +225,38 @@ def e2e_startup_two_players():
     cells({n: "SO"[1 - n % 2] for n in range(1, 82)}, "the S/O checkerboard")
     click(now.main, [ABOUT])  # the About box belongs to no other window, and has no taskbar entry
     about = window("About Trilet")
-    check(
-        re.search(
-            "WM_TRANSIENT_FOR.*not found.*SKIP_TASKBAR",
-            run("xprop", "-id", about, "WM_TRANSIENT_FOR", "_NET_WM_STATE"),
-            re.S,
-        ),
-        "About box owned",
-    )
+    check(re.search("WM_TRANSIENT_FOR.*not found.*SKIP_TASKBAR", run(
+        "xprop", "-id", about, "WM_TRANSIENT_FOR", "_NET_WM_STATE"), re.S), "About box owned")
     click(about, [(20, 20)])
     window("About Trilet", False)
     record()
-    two_players(False)
+    two_players()
     quit_program()
 
 
-def by_keys(first, last):  # the cursor to each cell from the one before, then its letter key
-    keys(now.main, *two_players_keys(first, last))
-
-
-def two_players(keyboard):
-    """S1, O2, S3 strike the line 1-3, then S in 4..81: player 1 wins 1-0. By keys or by the
-    mouse; the main window's look after the 80th placement."""
-    put = (
-        by_keys
-        if keyboard
-        else lambda first, last: click(
-            now.main, [(*cell(n, 17), 3 if n == 2 else 1) for n in range(first, last + 1)]
-        )
-    )
+def two_players():
+    """S1, O2, S3 strike the line 1-3, then S in 4..81: player 1 wins 1-0."""
+    put = lambda first, last: click(now.main, [
+        (*cell(n, 17), 3 if n == 2 else 1) for n in range(first, last + 1)])
     since = mark()
-    new_game(keyboard)
+    new_game()
     put(1, 1)
     cells({1: "S"})
     expect(since, [2], "the first placement")
     put(2, 3)  # S-O-S: the line 1-3 struck, player 1 scores and moves on
     put(4, 80)  # no more lines
-    board = cells({80: "S"})
+    cells({80: "S"})
     last = expect(since, [], "quiet after the placements")[-1][1]
     put(81, 81)
-    result("result_winner", last, [3], "Escape" if keyboard else None)
-    return board
+    result("result_winner", last, [3])
 
 
 def e2e_options_computer():
     names = lambda shot: [crop(shot, *area) for area in NAMES]
     before = names(cells({81: "S"}, "the start-up board"))
     options = lambda: (click(now.main, [OPTIONS]), window("Options"))[1]
-    type_into = lambda box, text: (
-        click(dialog, [box]),
-        run("xdotool", "key", "ctrl+a", "BackSpace", "type", "--delay", 30, text),
-    )
+    type_into = lambda box, text: (click(dialog, [box]), run(
+        "xdotool", "key", "ctrl+a", "BackSpace", "type", "--delay", 30, text))
 
     check("not found" in run("xprop", "-id", dialog := options(), "WM_TRANSIENT_FOR"), "owned")
     type_into(TEXT1_1, "Bo")
@@ -412,21 +296,13 @@ def e2e_without_sound_server():
     quit_program()
     check(not os.path.exists(PULSE + "/native"), "a sound server was started for the program")
     said = output().splitlines()  # why it is silent, once, however often it tried
-    check(
-        len(said) == 1 and said[0].startswith("trilet.sound: no sound: no sound server"),
-        "the program said %r" % said,
-    )
+    check(len(said) == 1 and said[0].startswith("trilet.sound: no sound: no sound server"),
+          "the program said %r" % said)
 
 
 # The program's connection to the sound server: its client index, or None.
-client = lambda: (
-    re.findall(
-        r"Client #(\d+)(?:(?!Client #).)*com\.kovlane\.trilet",
-        run("pactl", "list", "clients"),
-        re.S,
-    )
-    or [None]
-)[0]
+client = lambda: (re.findall(r"Client #(\d+)(?:(?!Client #).)*com\.kovlane\.trilet",
+                             run("pactl", "list", "clients"), re.S) or [None])[0]
 
 
 def e2e_sound_server_restart():
@@ -453,36 +329,6 @@ def e2e_sound_server_restart():
     check("trilet" not in samples, "samples left on the server: %r" % samples)
 
 
-def e2e_keyboard_games():
-    """Keys only, no pointer event: two players, then against the computer to the result. Then
-    the first game with the mouse looks the same after the 80th placement, but for the cursor's
-    ring round cell 80, the clock and the start button, lit under the pointer."""
-    now.keyboard = True
-    record()
-    board = two_players(True)
-    ring = [*cell(80, -3), 41, 41]
-    check(alike(crop(board, *ring[:3], 1), RING * 41), "no cursor ring round cell 80")
-    options = lambda *typed: (
-        keys(now.main, "ctrl+comma"),
-        keys(window("Options"), *typed),
-        window("Options", False),
-    )
-    options("alt+m", "shift+Tab", "space", "shift+Tab", "ctrl+a", "1", "Tab", "Tab", "Return")
-    since = mark()
-    new_game(True)
-    keys(now.main, "Page_Up", "Home", "s")
-    cells({1: "S", 2: "S"}, "the computer's answer")
-    computer = expect(since, [2, 2], "two placements")[1]
-    keys(now.main, "Right", "Right", "Right", "s")
-    result("result_loser", computer[1], [2, 1], "Return")
-    options("alt+p", "shift+Tab", "space", "Tab", "Return")  # two players till the board is full
-    now.keyboard = False
-    mouse = two_players(False)
-    hidden = lambda shot: hide(shot, ring, LAYOUT["tombol0"], [448, 368, 82, 24])  # the clock
-    check(alike(hidden(board), hidden(mouse)), "the games by keys and by the mouse look different")
-    quit_program()
-
-
 if __name__ == "__main__":
     try:
         require(TOOLS)
@@ -492,8 +338,7 @@ if __name__ == "__main__":
         if now.shot:  # the last look at a window, for the artifacts
             os.makedirs(ARGS["--artifacts"], exist_ok=True)
             pathlib.Path(ARGS["--artifacts"], sys.argv[1] + ".ppm").write_bytes(
-                b"P6 %d %d 255\n%s" % now.shot
-            )
+                b"P6 %d %d 255\n%s" % now.shot)
         sys.exit("FAIL: %s" % failure)
     finally:
         for process in reversed(now.processes):

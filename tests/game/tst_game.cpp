@@ -459,37 +459,6 @@ private slots:
         QVERIFY(fields(t.state()) == fields(expected));
     }
 
-    // What a move reports to be told aloud: who moved and scored, by name, and whether the turn
-    // passed, which equal names do not hide; the state keeps the last placement and its maker.
-    void moveReports() {
-        Table t;
-        t.game.applyOptions({game::GameMode::TwoPlayers, "Same", "Same", true, true, ""});
-        t.game.startNewGame();
-        QVERIFY(t.play("S1 S3 O2 O50"));
-        QCOMPARE(t.view.moves.size(), 4);
-        const auto passed = [&](int i) { return t.view.moves[i].turnPassed; };
-        QVERIFY(passed(0) && passed(1) && !passed(2) && passed(3));
-        const game::MoveReport &scoring = t.view.moves[2];
-        QCOMPARE(scoring.lines, (std::vector<game::Line>{{1, 2, 3}}));
-        QCOMPARE(std::tuple(scoring.cell, scoring.letter, scoring.player, scoring.score),
-                 std::tuple(2, int(game::kO), 1, 1));
-        QCOMPARE(scoring.nextName, std::string("Same"));
-        QCOMPARE(std::pair(t.state().last_cell, t.state().last_player), std::pair(50, 1));
-
-        // The computer's lines are scored to "Com", not to the second human's name.
-        t.options(game::GameMode::AgainstComputer);
-        t.game.startNewGame();
-        QVERIFY(t.play("S1 S2 S4"));
-        t.view.moves.clear();
-        t.game.computerMove();
-        QCOMPARE(t.view.moves.size(), 1);
-        QCOMPARE(t.view.moves[0].playerName, std::string("Com"));
-        QCOMPARE(t.view.moves[0].score, 1);
-        QVERIFY(!t.view.moves[0].turnPassed);
-        QCOMPARE(std::pair(t.state().last_cell, t.state().last_player),
-                 std::pair(3, game::kComputer));
-    }
-
     // The score target: the number its text starts with, whole, from 1 up; "Until All box
     // filled" takes any text and plays to a full board.
     void target_data() {

@@ -39,16 +39,26 @@ if os.environ.get("TRILET_PRIVATE_SESSION") != "1":
 from accessible import find, main_window, pyatspi  # noqa: E402
 from gi.repository import GLib  # noqa: E402
 
-heard = []  # every notification, in order: what a screen reader speaks of the game
+# Every notification, in order: what a screen reader speaks of the game; the controls that took
+# the focus; and the names that changed of anything but a notification.
+heard, focused, renamed = [], [], []
+SHOWN, FOCUSED, NAMED = (
+    "object:state-changed:showing", "object:state-changed:focused",
+    "object:property-change:accessible-name")
 
 
 def listen(event):
     with contextlib.suppress(Exception):  # the source of another event may be gone already
-        if event.detail1 and event.source.getRoleName() == "notification":
-            heard.append(event.source.name)
+        role, name = event.source.getRoleName(), event.source.name
+        if event.type == SHOWN and event.detail1 and role == "notification":
+            heard.append(name)
+        elif event.type == FOCUSED and event.detail1:
+            focused.append(name)
+        elif event.type == NAMED and role != "notification":
+            renamed.append(name)
 
 
-pyatspi.Registry.registerEventListener(listen, "object:state-changed:showing")
+pyatspi.Registry.registerEventListener(listen, SHOWN, FOCUSED, NAMED)
 xdotool = lambda *argv: subprocess.run(["xdotool", *argv], capture_output=True, text=True).stdout
 press = lambda *keys: keys and xdotool("key", "--clearmodifiers", *keys)
 shown = lambda *how: xdotool("search", "--all", "--onlyvisible", *how).split()[:1]
@@ -163,6 +173,10 @@ try:
     named = [m for m in named if m]
     seen = {(int(m[1]) - 1, int(m[2]) - 1): m[3] for m in named if m[3] != "empty"}
     check(len(named) == 81 and seen == board, f"the board heard {board}, shown {seen}")
+    # The cursor's cell took the focus; a move is told once, by its notification, never by a
+    # cell's new name.
+    check(any(cell.match(name) for name in focused), f"no cell took the focus: {focused}")
+    check(not [n for n in renamed if cell.match(n)], f"cells renamed: {renamed}")
     behind = (score[ME] < score[COM]) - (score[ME] > score[COM])  # -1, 0 or 1
     outcome = (f"{ME} is the winner", "The game is a draw", f"{ME} is the loser")[behind + 1]
     wait_for(outcome, lambda: find(main.parent, lambda x: x.name == outcome))
