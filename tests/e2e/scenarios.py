@@ -280,7 +280,11 @@ def e2e_options_computer():
     click(options(), [SOUND_OFF, OKEY])  # sound off: nothing is heard of the next game
     window("Options", False)
     silent = mark()
-    new_game()
+    new_game()  # on screen, the new game leaves nothing of the struck line 2-4, gaps included
+    board = bmp("background")
+    x, y, width = cell(2)[0] + LAYOUT["cell2"][2], cell(2, 17)[1], cell(4)[0] - cell(3)[0] + 4
+    see(now.main, lambda shot: alike(crop(shot, x, y, width, 1), crop(board, x, y, width, 1)),
+        "no line")
     place(1, 1, "S")
     cells({2: "S"}, "the computer's answer")
     answered = mark()
