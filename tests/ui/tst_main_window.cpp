@@ -179,11 +179,13 @@ private slots:
         QVERIFY(!tick(m_form, "Timer1"));
     }
 
-    // The computer answers on its own timer, and the mouse has no say on its turn.
+    // The computer answers on its own timer, half a second after its turn came, and the mouse
+    // has no say on its turn.
     void againstTheComputer() {
         start(2, 0);
         play("S1");
         QCOMPARE(label("giliranlbl")->text(), QStringLiteral("Com"));
+        QCOMPARE(m_form->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 500);
         play("S81");
         QCOMPARE(filled(), 1);
         QVERIFY(tick(m_form, "Timer2"));
