@@ -266,14 +266,13 @@ def e2e_options_computer():
     window("Options", False)
     see(now.main, lambda shot: all(a != b for a, b in zip(names(shot), before)), "new names")
 
-    # To a score of 1: the computer answers S beside the human's S half a second later (the
-    # bounds allow for a slow sanitizer build); after an S in cell 4 it puts O in 3 and wins.
+    # To a score of 1: the computer answers S beside the human's S (its delay is the widget
+    # tests'); after an S in cell 4 it puts O in 3 and wins.
     new_game()
     record()
     place(1, 1, "S")
     cells({2: "S"}, "the computer's answer")
-    human, computer = expect(0, [2, 2], "two placements")
-    check(0.3 <= (gap := computer[0] - human[0]) <= 1.45, "the computer answered in %.2f s" % gap)
+    computer = expect(0, [2, 2], "two placements")[1]
     click(now.main, [cell(4, 17)])  # heard: that placement, then the computer's cut by its win
     result("result_loser", computer[1], [2, 1])
 
