@@ -5,20 +5,17 @@
 // clicks on the options' controls, new games (the question answered at random), result and About
 // windows clicked; after each input the game must hold. Seeds 1 2 3 by default; TRILET_SOAK_SEED=N
 // replays seed N alone, =random draws one; TRILET_SOAK_EVENTS the length.
-#include <QApplication>
 #include <QLoggingCategory>
-#include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <random>
 
 #include "game/line_search.h"
-#include "ui/main/board_cell.h"
-#include "ui/main/image_button.h"
+#include "tests/ui/ui_test.h"
 #include "ui/main/line_overlay.h"
-#include "ui/main/main_window.h"
 #include "ui/options/options_dialog.h"
+
+using uitest::visibleWindows;
 
 // Also the computer's random source: its random fallback draws from the run's seed too.
 class TestSoak : public QObject, public game::RandomSource {
@@ -67,11 +64,7 @@ private slots:
 private:
     int pick(int count) { return int(m_random() % std::uint64_t(count)); }
     QPoint inside(const QRect &r) { return {r.x() + pick(r.width()), r.y() + pick(r.height())}; }
-    static QWidget *window(const char *name) {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(name) && w->isVisible()) return w;
-        return nullptr;
-    }
+    static QWidget *window(const char *name) { return visibleWindows(name).value(0); }
     QTimer *timer(const char *name) { return m_form->findChild<QTimer *>(QLatin1String(name)); }
 
     void mouse(QWindow *window, QPoint at, Qt::MouseButton button, QEvent::Type type) {
@@ -102,8 +95,7 @@ private:
         for (const char *name : {"Timer2", "Timer1"})
             if (timer(name)->isActive() && take(name[5] == '2' ? 250 : 30)) {
                 m_input = QString::fromLatin1(name) + " tick";
-                QTimerEvent event(timer(name)->timerId());
-                return void(QCoreApplication::sendEvent(timer(name), &event));
+                return void(uitest::tick(m_form, name));
             }
         for (int i = 0; i < 3; ++i)
             if (take(i == 0 ? 5 : 15))
