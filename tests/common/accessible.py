@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 """The program as a screen reader finds it over the AT-SPI bus (Debian python3-pyatspi): nodes
-found by a test, their actions by name, the main window and the first player's name. The program
+found by a test, the main window and the first player's name. The program
 must run with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 inside the script's session bus."""
 import sys
 
@@ -28,12 +28,6 @@ def main_window(pid):
         pyatspi.Registry.getDesktop(0),
         lambda n: n.name == MAIN_TITLE and n.get_process_id() == pid,
     )
-
-
-def act(node, name):
-    """Runs the node's action of that name."""
-    actions = node.queryAction()
-    actions.doAction([actions.getName(i) for i in range(actions.nActions)].index(name))
 
 
 def first_player(main):
