@@ -6,10 +6,10 @@
 
 namespace ui {
 
-// A control of the main window that is a picture shown unscaled from its top-left corner,
-// with the window's background around and through it: a board cell or an image button. It
-// never takes the keyboard focus, and its mouse input stays with it: the moves of a drag that
-// began on it never count as moves over the window's bare surface.
+// A board cell's picture, shown unscaled from its top-left corner, with the window's
+// background around and through it. It never takes the keyboard focus, and its mouse input
+// stays with it: the moves of a drag that began on it never count as moves over the window's
+// bare surface. (The command buttons are Qt buttons of their own, ImageButton.)
 class PictureWidget : public QWidget {
     Q_OBJECT
 
